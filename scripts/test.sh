@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: once in a normal build with warnings as
+# errors, once with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/setup-debian.sh"
+jobs=$(nproc)
+
+echo "== Build and test (warnings as errors)"
+BUILD_DIR="$root/build" "$root/scripts/build.sh" -DVOLTRAIL_WERROR=ON
+ctest --test-dir "$root/build" --output-on-failure -j "$jobs"
+
+if [ "${VOLTRAIL_SKIP_SANITIZERS:-0}" != "1" ]; then
+  echo "== Build and test with sanitizers"
+  BUILD_DIR="$root/build-sanitize" BUILD_TYPE=Debug "$root/scripts/build.sh" \
+    -DVOLTRAIL_WERROR=ON -DVOLTRAIL_SANITIZE=ON
+  ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" \
+  LSAN_OPTIONS="suppressions=$root/scripts/lsan-suppressions.txt:print_suppressions=0" \
+  UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+    ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs" -LE nosanitize
+fi

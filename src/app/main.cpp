@@ -1,0 +1,29 @@
+// Builds the real collaborators and hands them to the main bar.
+#include "actions/ProcessLauncher.h"
+#include "mainbar/WindowStackingFactory.h"
+#include "mainbar/ZT_VOLTRAIL_MAIN.h"
+#include "settings/QSettingsBackend.h"
+#include "settings/SectionName.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    // A tool window does not count as the last window: the bar ends the
+    // process itself when it unloads.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    voltrail::QSettingsBackend backend(voltrail::CurrentExecutableSection());
+    voltrail::SettingsStore settings(backend);
+    voltrail::ProcessLauncher launcher;
+    const auto stacking = voltrail::MakeWindowStacking();
+    voltrail::Services services{settings, launcher, *stacking};
+
+    voltrail::ZT_VOLTRAIL_MAIN bar(services);
+    QObject::connect(&bar, &voltrail::ZT_VOLTRAIL_MAIN::unloaded, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    bar.Form_Load();
+    bar.show();
+    return app.exec();
+}

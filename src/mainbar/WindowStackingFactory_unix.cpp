@@ -1,0 +1,14 @@
+#include "mainbar/WindowStackingFactory.h"
+
+#include "mainbar/NullWindowStacking.h"
+
+#include <QGuiApplication>
+
+namespace voltrail {
+
+std::unique_ptr<WindowStacking> MakeWindowStacking()
+{
+    return std::make_unique<NullWindowStacking>(QGuiApplication::platformName().toStdString());
+}
+
+} // namespace voltrail

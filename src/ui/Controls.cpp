@@ -1,0 +1,116 @@
+#include "ui/Controls.h"
+
+#include "settings/Placement.h"
+#include "ui/TickBox.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace voltrail {
+
+namespace {
+
+const QString kTitleStyle =
+    QStringLiteral("background-color: black; color: #00ff00; font-weight: bold;");
+
+} // namespace
+
+QString ToQString(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+void SetGeometryTwips(QWidget* control, int left, int top, int width, int height)
+{
+    control->setGeometry(TwipsToPixels(static_cast<float>(left)),
+                         TwipsToPixels(static_cast<float>(top)),
+                         TwipsToPixels(static_cast<float>(width)),
+                         TwipsToPixels(static_cast<float>(height)));
+}
+
+QIcon Picture(const char* name)
+{
+    return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* objectName, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(objectName));
+    return button;
+}
+
+QPushButton* MakePictureButton(QWidget* parent, const char* objectName, const char* picture,
+                               const QString& accessibleName, const QString& toolTip)
+{
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QLatin1String(objectName));
+    button->setIcon(Picture(picture));
+    button->setAccessibleName(accessibleName);
+    if (!toolTip.isEmpty())
+        button->setToolTip(toolTip);
+    return button;
+}
+
+TickBox* MakeTickBox(QWidget* parent, const char* objectName, const QString& caption)
+{
+    auto* box = new TickBox(caption, parent);
+    box->setObjectName(QLatin1String(objectName));
+    return box;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* objectName, const QString& caption)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(objectName));
+    return label;
+}
+
+QLineEdit* MakeTextBox(QWidget* parent, const char* objectName, const QString& text,
+                       const QString& accessibleName)
+{
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(QLatin1String(objectName));
+    // Inputs are kept exactly as typed, however long.
+    box->setMaxLength(32767);
+    if (!accessibleName.isEmpty())
+        box->setAccessibleName(accessibleName);
+    return box;
+}
+
+QLabel* MakeTitleLabel(QWidget* parent, const char* objectName, const QString& text)
+{
+    auto* label = MakeLabel(parent, objectName, text);
+    label->setAlignment(Qt::AlignCenter);
+    label->setStyleSheet(kTitleStyle);
+    return label;
+}
+
+QLineEdit* MakeTitleTextBox(QWidget* parent, const char* objectName, const QString& text)
+{
+    auto* box = MakeTextBox(parent, objectName, text, text);
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignCenter);
+    box->setStyleSheet(kTitleStyle);
+    return box;
+}
+
+void SetTabOrder(std::initializer_list<QWidget*> chain)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* next : chain) {
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void MakeInert(QWidget* control, bool disabled)
+{
+    control->hide();
+    control->setEnabled(!disabled);
+    control->setFocusPolicy(Qt::NoFocus);
+}
+
+} // namespace voltrail
