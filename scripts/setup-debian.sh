@@ -2,7 +2,8 @@
 # Installs what the build and the tests need on Debian or Ubuntu.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-packages=$(grep -v -E '^\s*(#|$)' "$here/packages-debian.txt" | tr '\n' ' ')
+# Every list under packages/ (one per concern: build, window system, Wine, ...).
+packages=$(cat "$here"/packages/*.txt | grep -v -E '^\s*(#|$)' | sort -u | tr '\n' ' ')
 
 missing=""
 for p in $packages; do
@@ -14,6 +15,6 @@ sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 echo "Installing:$missing"
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
+$sudo apt-get -o DPkg::Lock::Timeout=900 update -qq
 # shellcheck disable=SC2086
-$sudo apt-get install -y -qq --no-install-recommends $missing
+$sudo apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends $missing
