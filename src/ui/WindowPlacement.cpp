@@ -1,6 +1,8 @@
 #include "ui/WindowPlacement.h"
 
 #include <QEvent>
+#include <QPointF>
+#include <QVariant>
 #include <QWidget>
 
 namespace voltrail {
@@ -53,9 +55,21 @@ private:
 
 } // namespace
 
+namespace {
+
+// Twips are finer than pixels: a window that was not moved gives back the
+// very values it was placed at, so opening and closing it changes nothing.
+const char* const kPlacedAtPixels = "voltrailPlacedAtPixels";
+const char* const kPlacedAtTwips = "voltrailPlacedAtTwips";
+
+} // namespace
+
 void ApplyPlacement(QWidget& window, const Placement& placement)
 {
-    window.move(TwipsToPixels(placement.left), TwipsToPixels(placement.top));
+    const QPoint pixels(TwipsToPixels(placement.left), TwipsToPixels(placement.top));
+    window.move(pixels);
+    window.setProperty(kPlacedAtPixels, pixels);
+    window.setProperty(kPlacedAtTwips, QPointF(placement.left, placement.top));
     auto* keeper = dynamic_cast<OuterSizeKeeper*>(window.findChild<QObject*>(
         QStringLiteral("OuterSizeKeeper"), Qt::FindDirectChildrenOnly));
     if (!keeper)
@@ -72,7 +86,13 @@ void RestorePlacement(QWidget& window, SettingsStore& store, const std::string& 
 void SavePlacement(const QWidget& window, SettingsStore& store, const std::string& prefix)
 {
     // pos() of a window is its frame's top-left corner.
-    SavePosition(store, prefix, PixelsToTwips(window.x()), PixelsToTwips(window.y()));
+    const QPoint now = window.pos();
+    if (window.property(kPlacedAtPixels).toPoint() == now && window.property(kPlacedAtTwips).isValid()) {
+        const QPointF twips = window.property(kPlacedAtTwips).toPointF();
+        SavePosition(store, prefix, static_cast<float>(twips.x()), static_cast<float>(twips.y()));
+        return;
+    }
+    SavePosition(store, prefix, PixelsToTwips(now.x()), PixelsToTwips(now.y()));
 }
 
 } // namespace voltrail

@@ -1,0 +1,11 @@
+#include <QApplication>
+#include <QtTest>
+
+int RunWindowPlacementTest(int argc, char** argv);
+int RunTickBoxTest(int argc, char** argv);
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    return RunWindowPlacementTest(argc, argv) | RunTickBoxTest(argc, argv);
+}
