@@ -9,11 +9,16 @@ namespace voltrail {
 
 namespace {
 
+// Twips are finer than pixels: a window that was not moved gives back the
+// very values it was placed at, so opening and closing it changes nothing.
+const char* const kPlacedAtPixels = "voltrailPlacedAtPixels";
+const char* const kPlacedAtTwips = "voltrailPlacedAtTwips";
+
 // The frame margins arrive only once the window manager has framed the window;
 // this filter keeps the outer size right whenever they change.
 class OuterSizeKeeper final : public QObject {
 public:
-    OuterSizeKeeper(QWidget& window) : QObject(&window), window_(window)
+    explicit OuterSizeKeeper(QWidget& window) : QObject(&window), window_(window)
     {
         setObjectName(QStringLiteral("OuterSizeKeeper"));
         window.installEventFilter(this);
@@ -45,22 +50,19 @@ private:
     {
         const QSize margins = window_.frameGeometry().size() - window_.geometry().size();
         const QSize client = (outer_ - margins).expandedTo(QSize(1, 1));
-        if (window_.minimumSize() != client || window_.maximumSize() != client)
-            window_.setFixedSize(client);
+        if (window_.minimumSize() == client && window_.maximumSize() == client)
+            return;
+        window_.setFixedSize(client);
+        // A window manager that is still framing the window may take a resize
+        // as a move as well: put it back where it was placed.
+        const QVariant placed = window_.property(kPlacedAtPixels);
+        if (window_.isVisible() && placed.isValid() && window_.pos() != placed.toPoint())
+            window_.move(placed.toPoint());
     }
 
     QWidget& window_;
     QSize outer_;
 };
-
-} // namespace
-
-namespace {
-
-// Twips are finer than pixels: a window that was not moved gives back the
-// very values it was placed at, so opening and closing it changes nothing.
-const char* const kPlacedAtPixels = "voltrailPlacedAtPixels";
-const char* const kPlacedAtTwips = "voltrailPlacedAtTwips";
 
 } // namespace
 
@@ -70,8 +72,8 @@ void ApplyPlacement(QWidget& window, const Placement& placement)
     window.move(pixels);
     window.setProperty(kPlacedAtPixels, pixels);
     window.setProperty(kPlacedAtTwips, QPointF(placement.left, placement.top));
-    auto* keeper = dynamic_cast<OuterSizeKeeper*>(window.findChild<QObject*>(
-        QStringLiteral("OuterSizeKeeper"), Qt::FindDirectChildrenOnly));
+    auto* keeper = dynamic_cast<OuterSizeKeeper*>(
+        window.findChild<QObject*>(QStringLiteral("OuterSizeKeeper"), Qt::FindDirectChildrenOnly));
     if (!keeper)
         keeper = new OuterSizeKeeper(window);
     keeper->setOuterSize(QSize(TwipsToPixels(placement.width), TwipsToPixels(placement.height)));
@@ -87,9 +89,10 @@ void SavePlacement(const QWidget& window, SettingsStore& store, const std::strin
 {
     // pos() of a window is its frame's top-left corner.
     const QPoint now = window.pos();
-    if (window.property(kPlacedAtPixels).toPoint() == now && window.property(kPlacedAtTwips).isValid()) {
-        const QPointF twips = window.property(kPlacedAtTwips).toPointF();
-        SavePosition(store, prefix, static_cast<float>(twips.x()), static_cast<float>(twips.y()));
+    const QVariant twips = window.property(kPlacedAtTwips);
+    if (twips.isValid() && window.property(kPlacedAtPixels).toPoint() == now) {
+        SavePosition(store, prefix, static_cast<float>(twips.toPointF().x()),
+                     static_cast<float>(twips.toPointF().y()));
         return;
     }
     SavePosition(store, prefix, PixelsToTwips(now.x()), PixelsToTwips(now.y()));
