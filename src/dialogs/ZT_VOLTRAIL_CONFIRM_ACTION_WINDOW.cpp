@@ -46,21 +46,15 @@ ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW::ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW(Services& s
 
     CONFIRM_ACTION_QUESTION_TEXTBOX = PlaceTwips(new QPlainTextEdit(this), 240, 2160, 4575, 405);
     CONFIRM_ACTION_QUESTION_TEXTBOX->setObjectName(QStringLiteral("CONFIRM_ACTION_QUESTION_TEXTBOX"));
-    CONFIRM_ACTION_QUESTION_TEXTBOX->setPlainText(QStringLiteral("!!! CONFIRM ACTION !!!\n"));
     CONFIRM_ACTION_QUESTION_TEXTBOX->setReadOnly(true);
     CONFIRM_ACTION_QUESTION_TEXTBOX->setAccessibleName(QStringLiteral("!!! CONFIRM ACTION !!!"));
     CONFIRM_ACTION_QUESTION_TEXTBOX->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     CONFIRM_ACTION_QUESTION_TEXTBOX->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     CONFIRM_ACTION_QUESTION_TEXTBOX->setStyleSheet(
         QStringLiteral("background-color: #ffb0b0; font-weight: bold; font-size: 12pt;"));
-    // A QPlainTextEdit has no alignment of its own: centre its one paragraph.
-    {
-        QTextCursor cursor(CONFIRM_ACTION_QUESTION_TEXTBOX->document());
-        cursor.select(QTextCursor::Document);
-        QTextBlockFormat centred;
-        centred.setAlignment(Qt::AlignCenter);
-        cursor.mergeBlockFormat(centred);
-    }
+    // A plain text box has no alignment property: centre through its document.
+    CONFIRM_ACTION_QUESTION_TEXTBOX->document()->setDefaultTextOption(QTextOption(Qt::AlignCenter));
+    CONFIRM_ACTION_QUESTION_TEXTBOX->setPlainText(QStringLiteral("!!! CONFIRM ACTION !!!\n"));
 
     MY_CMD_TEXTBOX = PlaceTwips(MakeTextBox(this, "MY_CMD_TEXTBOX", QStringLiteral("MY_CMD_TEXTBOX")),
                                 600, 2880, 2415, 375);

@@ -96,6 +96,17 @@ QLineEdit* MakeTitleTextBox(QWidget* parent, const char* objectName, const QStri
     return box;
 }
 
+void UseWindowFont(QWidget* window)
+{
+    QFont font = window->font();
+    // Faces with Arial's metrics fit the twip layout; fall back to what exists.
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica"),
+                      QStringLiteral("DejaVu Sans Condensed"), font.family()});
+    font.setPointSizeF(8);
+    window->setFont(font);
+}
+
 void SetTabOrder(std::initializer_list<QWidget*> chain)
 {
     QWidget* previous = nullptr;

@@ -40,6 +40,9 @@ QLineEdit* MakeTextBox(QWidget* parent, const char* objectName, const QString& t
 QLabel* MakeTitleLabel(QWidget* parent, const char* objectName, const QString& text);
 QLineEdit* MakeTitleTextBox(QWidget* parent, const char* objectName, const QString& text);
 
+// The windows are laid out in twips for a small 8-point face.
+void UseWindowFont(QWidget* window);
+
 // Sets the tab order to the order of the list.
 void SetTabOrder(std::initializer_list<QWidget*> chain);
 

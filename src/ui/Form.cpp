@@ -18,6 +18,7 @@ Form::Form(Services& services, QWidget* owner, const char* windowName, const QSt
     setObjectName(QLatin1String(windowName));
     setWindowTitle(caption);
     setWindowIcon(Picture("app"));
+    UseWindowFont(this);
     setModal(true);
 }
 
