@@ -13,8 +13,7 @@ namespace {
 
 void ReportFailure(const std::string& commandLine, const QString& reason)
 {
-    std::fprintf(stderr, "ZT-VOLTRAIL: cannot start \"%s\": %s\n", commandLine.c_str(),
-                 qPrintable(reason));
+    std::fprintf(stderr, "ZT-VOLTRAIL: cannot start \"%s\": %s\n", commandLine.c_str(), qPrintable(reason));
 }
 
 } // namespace
@@ -27,9 +26,7 @@ void ProcessLauncher::Launch(const std::string& commandLine, std::int16_t window
         return;
     }
     const QString name = QString::fromStdString(words.front());
-    const QString program = name.contains(QLatin1Char('/'))
-                                ? name
-                                : QStandardPaths::findExecutable(name);
+    const QString program = name.contains(QLatin1Char('/')) ? name : QStandardPaths::findExecutable(name);
     if (program.isEmpty()) {
         ReportFailure(commandLine, QStringLiteral("no program \"%1\" on PATH").arg(name));
         return;

@@ -12,8 +12,7 @@ std::wstring FromUtf8(const std::string& text)
 {
     if (text.empty())
         return {};
-    const int size =
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring out(static_cast<size_t>(size), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size);
     return out;
@@ -24,8 +23,7 @@ std::string SystemMessage(DWORD error)
     char* buffer = nullptr;
     const DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                             FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, error, 0, reinterpret_cast<char*>(&buffer), 0,
-                                        nullptr);
+                                        nullptr, error, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
     std::string message = length ? std::string(buffer, length) : "error " + std::to_string(error);
     LocalFree(buffer);
     while (!message.empty() && (message.back() == '\n' || message.back() == '\r'))
@@ -47,8 +45,8 @@ void ProcessLauncher::Launch(const std::string& commandLine, std::int16_t window
     startup.wShowWindow = static_cast<WORD>(windowStyle);
     PROCESS_INFORMATION info{};
 
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info)) {
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info)) {
         std::fprintf(stderr, "ZT-VOLTRAIL: cannot start \"%s\": %s\n", commandLine.c_str(),
                      SystemMessage(GetLastError()).c_str());
         return;

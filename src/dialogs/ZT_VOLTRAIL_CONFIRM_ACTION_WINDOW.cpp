@@ -3,8 +3,8 @@
 #include "actions/PowerAction.h"
 #include "mainbar/ZT_VOLTRAIL_MAIN.h"
 #include "ui/Controls.h"
-#include "ui/TickBox.h"
 #include "ui/Texts.h"
+#include "ui/TickBox.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -13,11 +13,9 @@
 namespace voltrail {
 
 ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW::ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW(Services& services,
-                                                                     ZT_VOLTRAIL_MAIN& bar,
-                                                                     QWidget* owner)
+                                                                     ZT_VOLTRAIL_MAIN& bar, QWidget* owner)
     : Form(services, owner, "ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW",
-           QStringLiteral("ZT-VOLTRAIL - !!! CONFIRM ACTION !!!"), "ACTION_WINDOW",
-           {1000, 1000, 5160, 3210}),
+           QStringLiteral("ZT-VOLTRAIL - !!! CONFIRM ACTION !!!"), "ACTION_WINDOW", {1000, 1000, 5160, 3210}),
       bar_(bar)
 {
     ZT_TITLE_1_TEXTBOX = PlaceTwips(
@@ -27,13 +25,13 @@ ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW::ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW(Services& s
     ZT_TITLE_2_TEXTBOX = PlaceTwips(
         MakeTitleTextBox(this, "ZT_TITLE_2_TEXTBOX", QLatin1String(texts::kProductName)), 3000, 0, 1935, 285);
 
-    ACTION_TEXTBOX = PlaceTwips(MakeTextBox(this, "ACTION_TEXTBOX", QStringLiteral("ACTION_TEXTBOX"),
-                                            QStringLiteral("Action")),
-                                240, 360, 4575, 375);
+    ACTION_TEXTBOX = PlaceTwips(
+        MakeTextBox(this, "ACTION_TEXTBOX", QStringLiteral("ACTION_TEXTBOX"), QStringLiteral("Action")), 240,
+        360, 4575, 375);
     ACTION_TEXTBOX->setReadOnly(true);
     ACTION_TEXTBOX->setAlignment(Qt::AlignCenter);
-    ACTION_TEXTBOX->setStyleSheet(QStringLiteral(
-        "background-color: red; color: cyan; font-weight: bold; font-size: 14pt;"));
+    ACTION_TEXTBOX->setStyleSheet(
+        QStringLiteral("background-color: red; color: cyan; font-weight: bold; font-size: 14pt;"));
 
     OK_BUTTON = PlaceTwips(MakeButton(this, "OK_BUTTON", QStringLiteral("OK")), 840, 960, 1335, 975);
     OK_BUTTON->setIcon(Picture("ok"));
@@ -56,8 +54,8 @@ ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW::ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW(Services& s
     CONFIRM_ACTION_QUESTION_TEXTBOX->document()->setDefaultTextOption(QTextOption(Qt::AlignCenter));
     CONFIRM_ACTION_QUESTION_TEXTBOX->setPlainText(QStringLiteral("!!! CONFIRM ACTION !!!\n"));
 
-    MY_CMD_TEXTBOX = PlaceTwips(MakeTextBox(this, "MY_CMD_TEXTBOX", QStringLiteral("MY_CMD_TEXTBOX")),
-                                600, 2880, 2415, 375);
+    MY_CMD_TEXTBOX = PlaceTwips(MakeTextBox(this, "MY_CMD_TEXTBOX", QStringLiteral("MY_CMD_TEXTBOX")), 600,
+                                2880, 2415, 375);
     MY_CMD_VISIBLE_TICKBOX = PlaceTwips(
         MakeTickBox(this, "MY_CMD_VISIBLE_TICKBOX", QStringLiteral("Run Visible")), 3360, 3120, 1215, 255);
     MY_CMD_VISIBLE_TICKBOX->setValue(1);

@@ -12,8 +12,8 @@
 namespace voltrail {
 
 ZT_VOLTRAIL_RUN_OPTION_WINDOW::ZT_VOLTRAIL_RUN_OPTION_WINDOW(Services& services, ZT_VOLTRAIL_MAIN& bar)
-    : Form(services, &bar, "ZT_VOLTRAIL_RUN_OPTION_WINDOW",
-           QStringLiteral("ZT-VOLTRAIL - SELECT OPTION:"), "RUN_OPTIONS", {1000, 1000, 4545, 1830}),
+    : Form(services, &bar, "ZT_VOLTRAIL_RUN_OPTION_WINDOW", QStringLiteral("ZT-VOLTRAIL - SELECT OPTION:"),
+           "RUN_OPTIONS", {1000, 1000, 4545, 1830}),
       bar_(bar)
 {
     ZT_TITLE_1_TEXTBOX = PlaceTwips(
@@ -22,9 +22,9 @@ ZT_VOLTRAIL_RUN_OPTION_WINDOW::ZT_VOLTRAIL_RUN_OPTION_WINDOW(Services& services,
         MakeTitleTextBox(this, "ZT_TITLE_2_TEXTBOX", QLatin1String(texts::kProductName)), 2280, 0, 2055, 285);
 
     auto picture = [this](const char* name, const char* picture, const char* caption, int left, int top) {
-        auto* button = PlaceTwips(
-            MakePictureButton(this, name, picture, QLatin1String(caption), QLatin1String(caption)),
-            left, top, 615, 615);
+        auto* button =
+            PlaceTwips(MakePictureButton(this, name, picture, QLatin1String(caption), QLatin1String(caption)),
+                       left, top, 615, 615);
         button->setIconSize(QSize(32, 32));
         return button;
     };

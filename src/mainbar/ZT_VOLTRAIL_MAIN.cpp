@@ -26,10 +26,8 @@ constexpr Placement kDefaultPlacement{1000, 1000, 2500, 780};
 } // namespace
 
 ZT_VOLTRAIL_MAIN::ZT_VOLTRAIL_MAIN(Services& services)
-    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint),
-      services_(services),
-      keeper_(services.stacking, [this] { return static_cast<WindowHandle>(winId()); })
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      services_(services), keeper_(services.stacking, [this] { return static_cast<WindowHandle>(winId()); })
 {
     setObjectName(QStringLiteral("ZT_VOLTRAIL_MAIN"));
     setWindowTitle(QStringLiteral("ZT-VOLTRAIL"));
@@ -66,7 +64,8 @@ ZT_VOLTRAIL_MAIN::ZT_VOLTRAIL_MAIN(Services& services)
     RESTART_TICKBOX = MakeTickBox(RUN_NOW_SELECTOR_FRAME, "RESTART_TICKBOX", QStringLiteral("Restart"));
     HIBERNATE_TICKBOX = MakeTickBox(RUN_NOW_SELECTOR_FRAME, "HIBERNATE_TICKBOX", QStringLiteral("Hibernate"));
     LOGOFF_TICKBOX = MakeTickBox(RUN_NOW_SELECTOR_FRAME, "LOGOFF_TICKBOX", QStringLiteral("Logoff"));
-    ALWAYS_ASK_TICKBOX = MakeTickBox(RUN_NOW_SELECTOR_FRAME, "ALWAYS_ASK_TICKBOX", QStringLiteral("Always Ask"));
+    ALWAYS_ASK_TICKBOX =
+        MakeTickBox(RUN_NOW_SELECTOR_FRAME, "ALWAYS_ASK_TICKBOX", QStringLiteral("Always Ask"));
     SLEEP_TICKBOX = MakeTickBox(RUN_NOW_SELECTOR_FRAME, "SLEEP_TICKBOX", QStringLiteral("Sleep"));
     MY_CMD_TICKBOX = MakeTickBox(RUN_NOW_SELECTOR_FRAME, "MY_CMD_TICKBOX", QStringLiteral("MY CMD"));
     AlwaysOnTop_TICKBOX = MakeTickBox(this, "AlwaysOnTop_TICKBOX", QStringLiteral("Always On Top"));

@@ -23,8 +23,7 @@ float PixelsToTwips(int pixels)
     return static_cast<float>(pixels) * kTwipsPerPixel;
 }
 
-Placement LoadPlacement(const SettingsStore& store, const std::string& prefix,
-                        const Placement& defaults)
+Placement LoadPlacement(const SettingsStore& store, const std::string& prefix, const Placement& defaults)
 {
     Placement p;
     p.left = store.LoadNumber(prefix + "_Left", static_cast<int>(defaults.left));

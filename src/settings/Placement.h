@@ -20,8 +20,7 @@ int TwipsToPixels(float twips);
 float PixelsToTwips(int pixels);
 
 // Reads <prefix>_Left, _Top, _Width and _Height, in that order.
-Placement LoadPlacement(const SettingsStore& store, const std::string& prefix,
-                        const Placement& defaults);
+Placement LoadPlacement(const SettingsStore& store, const std::string& prefix, const Placement& defaults);
 // Writes <prefix>_Left, then <prefix>_Top. The size is never stored.
 void SavePosition(SettingsStore& store, const std::string& prefix, float left, float top);
 

@@ -11,8 +11,7 @@ namespace voltrail {
 
 namespace {
 
-const QString kTitleStyle =
-    QStringLiteral("background-color: black; color: #00ff00; font-weight: bold;");
+const QString kTitleStyle = QStringLiteral("background-color: black; color: #00ff00; font-weight: bold;");
 
 } // namespace
 
@@ -23,10 +22,8 @@ QString ToQString(std::string_view utf8)
 
 void SetGeometryTwips(QWidget* control, int left, int top, int width, int height)
 {
-    control->setGeometry(TwipsToPixels(static_cast<float>(left)),
-                         TwipsToPixels(static_cast<float>(top)),
-                         TwipsToPixels(static_cast<float>(width)),
-                         TwipsToPixels(static_cast<float>(height)));
+    control->setGeometry(TwipsToPixels(static_cast<float>(left)), TwipsToPixels(static_cast<float>(top)),
+                         TwipsToPixels(static_cast<float>(width)), TwipsToPixels(static_cast<float>(height)));
 }
 
 QIcon Picture(const char* name)

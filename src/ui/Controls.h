@@ -17,8 +17,7 @@ class TickBox;
 QString ToQString(std::string_view utf8);
 
 // Places a control at a position given in twips inside its window.
-template <typename W>
-W* PlaceTwips(W* control, int left, int top, int width, int height);
+template <typename W> W* PlaceTwips(W* control, int left, int top, int width, int height);
 void SetGeometryTwips(QWidget* control, int left, int top, int width, int height);
 
 // One of the program's own pictures (resources/icons/<name>.svg).
@@ -49,8 +48,7 @@ void SetTabOrder(std::initializer_list<QWidget*> chain);
 // Makes a control exist without ever being seen or used.
 void MakeInert(QWidget* control, bool disabled);
 
-template <typename W>
-W* PlaceTwips(W* control, int left, int top, int width, int height)
+template <typename W> W* PlaceTwips(W* control, int left, int top, int width, int height)
 {
     SetGeometryTwips(control, left, top, width, height);
     return control;

@@ -11,8 +11,8 @@ namespace voltrail {
 
 Form::Form(Services& services, QWidget* owner, const char* windowName, const QString& caption,
            std::string placementPrefix, const Placement& defaults)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint),
       services_(services), prefix_(std::move(placementPrefix)), defaults_(defaults)
 {
     setObjectName(QLatin1String(windowName));

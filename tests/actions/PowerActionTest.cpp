@@ -15,9 +15,9 @@ TEST(CommandForLabel, MapsEachLabelToItsExactLine)
 
 TEST(CommandForLabel, AnythingElseIsNoLabel)
 {
-    for (const char* text : {"shutdown pc", "Shutdown Pc", "RESTART PC ", " RESTART PC", "ACTION_TEXTBOX",
-                             "!!! SELECT ACTION !!!", "", "SLEEP PC", "MY CMD", "LOGOFF CURRENT USER\n",
-                             "HIBERNATE\u00a0PC"})
+    for (const char* text :
+         {"shutdown pc", "Shutdown Pc", "RESTART PC ", " RESTART PC", "ACTION_TEXTBOX",
+          "!!! SELECT ACTION !!!", "", "SLEEP PC", "MY CMD", "LOGOFF CURRENT USER\n", "HIBERNATE\u00a0PC"})
         EXPECT_FALSE(CommandForLabel(text).has_value()) << text;
 }
 

@@ -19,19 +19,21 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("program");
         QTest::addColumn<QStringList>("words");
-        QTest::newRow("local") << "shutdown /s /t 0" << "shutdown" << QStringList{"/s", "/t", "0"};
-        QTest::newRow("dialog") << "shutdown.exe /i" << "shutdown.exe" << QStringList{"/i"};
-        QTest::newRow("remote") << "shutdown /s /f /m \\\\SRV01 /t 30" << "shutdown"
-                                << QStringList{"/s", "/f", "/m", "\\\\SRV01", "/t", "30"};
+        QTest::newRow("local") << "shutdown /s /t 0"
+                               << "shutdown" << QStringList{"/s", "/t", "0"};
+        QTest::newRow("dialog") << "shutdown.exe /i"
+                                << "shutdown.exe" << QStringList{"/i"};
+        QTest::newRow("remote") << "shutdown /s /f /m \\\\SRV01 /t 30"
+                                << "shutdown" << QStringList{"/s", "/f", "/m", "\\\\SRV01", "/t", "30"};
         QTest::newRow("shell characters stay words")
-            << "shutdown /a /m \\\\PC & calc;$(id) `x` | y > z" << "shutdown"
-            << QStringList{"/a", "/m", "\\\\PC", "&", "calc;$(id)", "`x`", "|", "y", ">", "z"};
-        QTest::newRow("quotes") << "shutdown /a /m \\\\\"quoted name\"" << "shutdown"
-                                << QStringList{"/a", "/m", "\\quoted name"};
-        QTest::newRow("non-ascii") << "shutdown /a /m \\\\Zürich-日本" << "shutdown"
-                                   << QStringList{"/a", "/m", "\\\\Zürich-日本"};
-        QTest::newRow("empty time-out") << "shutdown /g /m \\\\ /t " << "shutdown"
-                                        << QStringList{"/g", "/m", "\\\\", "/t"};
+            << "shutdown /a /m \\\\PC & calc;$(id) `x` | y > z"
+            << "shutdown" << QStringList{"/a", "/m", "\\\\PC", "&", "calc;$(id)", "`x`", "|", "y", ">", "z"};
+        QTest::newRow("quotes") << "shutdown /a /m \\\\\"quoted name\""
+                                << "shutdown" << QStringList{"/a", "/m", "\\quoted name"};
+        QTest::newRow("non-ascii") << "shutdown /a /m \\\\Zürich-日本"
+                                   << "shutdown" << QStringList{"/a", "/m", "\\\\Zürich-日本"};
+        QTest::newRow("empty time-out") << "shutdown /g /m \\\\ /t "
+                                        << "shutdown" << QStringList{"/g", "/m", "\\\\", "/t"};
     }
 
     void programGetsTheWordsOfTheLine()

@@ -29,7 +29,8 @@ private slots:
 
     void aHangingProgramDoesNotHoldTheCaller()
     {
-        writeProgram(QStringLiteral("shutdown"), "echo started > \"$(dirname \"$0\")/started\"; exec sleep 20");
+        writeProgram(QStringLiteral("shutdown"),
+                     "echo started > \"$(dirname \"$0\")/started\"; exec sleep 20");
         qputenv("PATH", bin.path().toUtf8() + ":" + originalPath);
         ProcessLauncher launcher;
         QElapsedTimer clock;
@@ -38,7 +39,8 @@ private slots:
             launcher.Launch("shutdown /a /m \\\\SRV01", kStyleHidden);
         QVERIFY2(clock.elapsed() < 1000, "five launches of a hanging program took a second");
         QTRY_VERIFY(QFile::exists(bin.filePath(QStringLiteral("started"))));
-        QProcess::execute(QStringLiteral("pkill"), {QStringLiteral("-f"), bin.filePath(QStringLiteral("shutdown"))});
+        QProcess::execute(QStringLiteral("pkill"),
+                          {QStringLiteral("-f"), bin.filePath(QStringLiteral("shutdown"))});
     }
 
     void noShutdownOnPathIsReported()

@@ -31,8 +31,7 @@ private:
     int steps = 0;
     bool drained = false;
 
-    template <typename T>
-    QList<T*> visible(QWidget* window)
+    template <typename T> QList<T*> visible(QWidget* window)
     {
         QList<T*> out;
         for (T* w : window->findChildren<T*>())
@@ -79,7 +78,8 @@ private:
         } else if (roll < 75) {
             QTest::keyClick(window, Qt::Key_Escape);
         } else if (roll < 83) {
-            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, Qt::Key_Return);
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window,
+                            Qt::Key_Return);
         } else if (roll < 91) {
             QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window,
                             random.bounded(2) ? Qt::Key_Tab : Qt::Key_Space);
@@ -144,9 +144,9 @@ private slots:
         QCOMPARE(steps, kSteps);
         main.close();
 
-        const QRegularExpression allowed(QStringLiteral(
-            "\\A(shutdown /s /t 0|shutdown /g /f /t 0|shutdown /h|shutdown /l"
-            "|shutdown /[sg]( /f)? /m \\\\\\\\.* /t .*|shutdown /a /m \\\\\\\\.*)\\z"),
+        const QRegularExpression allowed(
+            QStringLiteral("\\A(shutdown /s /t 0|shutdown /g /f /t 0|shutdown /h|shutdown /l"
+                           "|shutdown /[sg]( /f)? /m \\\\\\\\.* /t .*|shutdown /a /m \\\\\\\\.*)\\z"),
             QRegularExpression::DotMatchesEverythingOption);
         for (const auto& l : launcher.launched) {
             const QString line = QString::fromStdString(l.commandLine);

@@ -59,10 +59,18 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("line");
-        QTest::newRow("shutdown") << "SHUTDOWN_TICKBOX" << "SHUTDOWN PC" << "shutdown /s /t 0";
-        QTest::newRow("restart") << "RESTART_TICKBOX" << "RESTART PC" << "shutdown /g /f /t 0";
-        QTest::newRow("hibernate") << "HIBERNATE_TICKBOX" << "HIBERNATE PC" << "shutdown /h";
-        QTest::newRow("logoff") << "LOGOFF_TICKBOX" << "LOGOFF CURRENT USER" << "shutdown /l";
+        QTest::newRow("shutdown") << "SHUTDOWN_TICKBOX"
+                                  << "SHUTDOWN PC"
+                                  << "shutdown /s /t 0";
+        QTest::newRow("restart") << "RESTART_TICKBOX"
+                                 << "RESTART PC"
+                                 << "shutdown /g /f /t 0";
+        QTest::newRow("hibernate") << "HIBERNATE_TICKBOX"
+                                   << "HIBERNATE PC"
+                                   << "shutdown /h";
+        QTest::newRow("logoff") << "LOGOFF_TICKBOX"
+                                << "LOGOFF CURRENT USER"
+                                << "shutdown /l";
     }
 
     void runNowConfirmsTheTickedAction()

@@ -1,5 +1,5 @@
-#include "settings/Placement.h"
 #include "settings/SettingsStore.h"
+#include "settings/Placement.h"
 #include "support/MemorySettingsBackend.h"
 
 #include <gtest/gtest.h>
@@ -29,9 +29,9 @@ TEST_F(SettingsStoreTest, UnconvertibleValuesReadAsAbsent)
         int tick;     // as read with default 0
     };
     const Case cases[] = {
-        {"", 1000, 0},      {"abc", 1000, 0},       {"nan", 1000, 0},     {"1.5e", 1000, 0},
-        {"1 2", 1000, 0},   {"99999", 99999, 0},    {"-40000", -40000, 0}, {"1.5", 1.5f, 0},
-        {"-1", -1, -1},     {"32767", 32767, 32767},
+        {"", 1000, 0},    {"abc", 1000, 0},        {"nan", 1000, 0},      {"1.5e", 1000, 0},
+        {"1 2", 1000, 0}, {"99999", 99999, 0},     {"-40000", -40000, 0}, {"1.5", 1.5f, 0},
+        {"-1", -1, -1},   {"32767", 32767, 32767},
     };
     for (const auto& c : cases) {
         backend.values["MAIN_Left"] = c.stored;

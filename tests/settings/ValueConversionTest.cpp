@@ -7,7 +7,7 @@ using namespace voltrail;
 TEST(ValueConversion, NumbersThatConvert)
 {
     const std::pair<const char*, float> cases[] = {
-        {"1000", 1000.f}, {"-120", -120.f}, {"0", 0.f},       {"+15", 15.f},
+        {"1000", 1000.f}, {"-120", -120.f},    {"0", 0.f},      {"+15", 15.f},
         {" 42 ", 42.f},   {"1234.5", 1234.5f}, {"1e3", 1000.f}, {"-0", 0.f},
     };
     for (const auto& [text, value] : cases) {
@@ -19,8 +19,8 @@ TEST(ValueConversion, NumbersThatConvert)
 
 TEST(ValueConversion, NumbersThatDoNotConvert)
 {
-    for (const char* text : {"", " ", "abc", "12abc", "nan", "NaN", "inf", "-inf", "1e999", "1,5",
-                             "--1", "0x10", "12 34"})
+    for (const char* text :
+         {"", " ", "abc", "12abc", "nan", "NaN", "inf", "-inf", "1e999", "1,5", "--1", "0x10", "12 34"})
         EXPECT_FALSE(ParseNumber(text).has_value()) << text;
 }
 

@@ -11,8 +11,7 @@ namespace {
 int g_missed = 0;
 }
 
-void ModalDriver::When(const QString& windowName, std::function<void(QWidget*)> action,
-                       int timeoutMs)
+void ModalDriver::When(const QString& windowName, std::function<void(QWidget*)> action, int timeoutMs)
 {
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();

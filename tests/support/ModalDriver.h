@@ -13,8 +13,7 @@ namespace voltrail::test {
 class ModalDriver {
 public:
     // Runs action(window) when the modal window named windowName is up.
-    static void When(const QString& windowName, std::function<void(QWidget*)> action,
-                     int timeoutMs = 5000);
+    static void When(const QString& windowName, std::function<void(QWidget*)> action, int timeoutMs = 5000);
 
     // How many queued actions timed out without their window appearing.
     static int missed();

@@ -30,10 +30,7 @@ public:
     QString dir() const { return dir_.path(); }
 
     // Prepends the directory to PATH for this process and its children.
-    void putFirstOnPath() const
-    {
-        qputenv("PATH", (dir() + QLatin1Char(':')).toUtf8() + qgetenv("PATH"));
-    }
+    void putFirstOnPath() const { qputenv("PATH", (dir() + QLatin1Char(':')).toUtf8() + qgetenv("PATH")); }
 
     // One entry per call: the words the program was given.
     QList<QStringList> calls(const QString& name) const

@@ -24,8 +24,7 @@ protected:
     void ResetFixture();
 
     // Finds a named child control of the given type.
-    template <typename T>
-    static T* Child(QWidget* window, const char* name)
+    template <typename T> static T* Child(QWidget* window, const char* name)
     {
         return window->findChild<T*>(QLatin1String(name));
     }

@@ -1,5 +1,5 @@
-#include "support/MemorySettingsBackend.h"
 #include "ui/WindowPlacement.h"
+#include "support/MemorySettingsBackend.h"
 
 #include <QWidget>
 #include <QtTest>
@@ -13,16 +13,25 @@ private slots:
     {
         QTest::addColumn<QString>("storedLeft");
         QTest::addColumn<QString>("storedTop");
-        QTest::addColumn<QPoint>("moveTo");   // (-1,-1): not moved
+        QTest::addColumn<QPoint>("moveTo"); // (-1,-1): not moved
         QTest::addColumn<QString>("savedLeft");
         QTest::addColumn<QString>("savedTop");
         const QPoint unmoved(-1, -1);
-        QTest::newRow("defaults kept exactly") << "" << "" << unmoved << "1000" << "1000";
-        QTest::newRow("odd twips kept when unmoved") << "1007" << "-22" << unmoved << "1007" << "-22";
-        QTest::newRow("moved: whole pixels") << "" << "" << QPoint(200, 10) << "3000" << "150";
-        QTest::newRow("moved off the left and top") << "" << "" << QPoint(-40, -5) << "-600" << "-75";
-        QTest::newRow("far away applied as stored") << "900000" << "-900000" << unmoved << "900000"
-                                                   << "-900000";
+        QTest::newRow("defaults kept exactly") << ""
+                                               << "" << unmoved << "1000"
+                                               << "1000";
+        QTest::newRow("odd twips kept when unmoved") << "1007"
+                                                     << "-22" << unmoved << "1007"
+                                                     << "-22";
+        QTest::newRow("moved: whole pixels") << ""
+                                             << "" << QPoint(200, 10) << "3000"
+                                             << "150";
+        QTest::newRow("moved off the left and top") << ""
+                                                    << "" << QPoint(-40, -5) << "-600"
+                                                    << "-75";
+        QTest::newRow("far away applied as stored") << "900000"
+                                                    << "-900000" << unmoved << "900000"
+                                                    << "-900000";
     }
 
     void positionsComeBack()
