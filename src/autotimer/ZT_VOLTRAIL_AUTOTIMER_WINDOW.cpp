@@ -24,7 +24,7 @@ constexpr std::string_view kAborted = "!!! COUNTDOWN ABORTED !!!";
 // evenly across the window.
 constexpr int kPictureSize = 615;
 constexpr int kPictureTop = 840;
-constexpr int kPictureLefts[] = {120, 1380, 2640, 3900, 5160};
+constexpr int kPictureLefts[] = {240, 1440, 2640, 3840, 5040};
 
 } // namespace
 
@@ -55,10 +55,10 @@ ZT_VOLTRAIL_AUTOTIMER_WINDOW::ZT_VOLTRAIL_AUTOTIMER_WINDOW(Services& services, Q
     CLOSE_BUTTON = picture("CLOSE_BUTTON", "cancel", "Close", 4);
     SetCloseButton(CLOSE_BUTTON);
 
-    // Each caption is centred under its button, a little wider than it.
+    // Each caption is centred under its button, wide enough for "Hibernate".
     auto caption = [this](const char* name, const char* text, int column) {
-        auto* label = PlaceTwips(MakeLabel(this, name, QLatin1String(text)), kPictureLefts[column] - 120,
-                                 kPictureTop + kPictureSize + 15, kPictureSize + 240, 255);
+        auto* label = PlaceTwips(MakeLabel(this, name, QLatin1String(text)), kPictureLefts[column] - 240,
+                                 kPictureTop + kPictureSize + 15, kPictureSize + 480, 255);
         label->setAlignment(Qt::AlignCenter);
         return label;
     };

@@ -109,12 +109,6 @@ TEST(DisplayReadsZero, OnlyTheExactZeroText)
         EXPECT_FALSE(DisplayReadsZero(other)) << other;
 }
 
-TEST(AfterOneTick, TakesOffExactlyOneSecond)
-{
-    EXPECT_DOUBLE_EQ(AfterOneTick(Seconds(65)), Seconds(64));
-    EXPECT_DOUBLE_EQ(AfterOneTick(0.0), -kOneSecondInDays);
-}
-
 class CountsDown : public testing::TestWithParam<std::string> {};
 
 // Every tick shows one second less than the one before, and the display reads
