@@ -1,0 +1,146 @@
+#include "autotimer/CountdownArithmetic.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+using namespace voltrail;
+
+namespace {
+
+double Seconds(int n)
+{
+    return n / 86400.0;
+}
+
+struct Reading {
+    std::string text;
+    int seconds;
+};
+
+class ReadsAsDuration : public testing::TestWithParam<Reading> {};
+
+TEST_P(ReadsAsDuration, GivesTheSeconds)
+{
+    EXPECT_EQ(ReadDurationSeconds(GetParam().text), GetParam().seconds);
+}
+
+INSTANTIATE_TEST_SUITE_P(OneOrTwoDigitsAField, ReadsAsDuration,
+                         testing::Values(Reading{"00:00:00", 0}, Reading{"0:0:0", 0}, Reading{"00:00:01", 1},
+                                         Reading{"00:01:05", 65}, Reading{"0:1:5", 65},
+                                         Reading{"1:05:03", 3903}, Reading{"9:9:9", 32949},
+                                         Reading{"10:00:00", 36000}, Reading{"23:59:59", 86399},
+                                         Reading{"07:59:00", 28740}));
+
+class RefusedAsDuration : public testing::TestWithParam<std::string> {};
+
+TEST_P(RefusedAsDuration, GivesNothing)
+{
+    EXPECT_FALSE(ReadDurationSeconds(GetParam()).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NotATimeOfDay, RefusedAsDuration,
+    testing::Values("", "   ", "::", "0::0", ":00:00", "00:00:", "abc", "1:2", "1:2:3:4",
+                    "00:00:00:", "24:00:00", "99:00:00", "1:60:00", "1:00:60", "001:00:00", "1:000:00",
+                    "1:00:000", " 1:00:00", "1:00:00 ", "1 :00:00", "+1:00:00", "-1:00:00", "1:-1:00",
+                    "1:0a:00", "0x1:00:00", "1.5:00:00", "1;00;00", "12:34:56\n", std::string("1:00:00\0", 8),
+                    "\xd9\xa1:00:00" /* an Arabic-Indic one */, "\xef\xbc\x91:00:00" /* a full-width one */,
+                    std::string(1000, '9'), std::string(1000, ':'), "1:00:00" + std::string(993, '0')));
+
+TEST(ReadCountdownStart, TakesOnlyATimeAboveZero)
+{
+    const CountdownStart start = ReadCountdownStart("00:01:05");
+    ASSERT_TRUE(start.remainingTime.has_value());
+    EXPECT_DOUBLE_EQ(*start.remainingTime, Seconds(65));
+    EXPECT_FALSE(start.refusal.has_value());
+
+    for (const char* zero : {"00:00:00", "0:0:0", "0:00:0"}) {
+        const CountdownStart refused = ReadCountdownStart(zero);
+        EXPECT_FALSE(refused.remainingTime.has_value()) << zero;
+        EXPECT_EQ(refused.refusal, StartRefusal::Zero) << zero;
+    }
+    for (const char* garbage : {"", "24:00:00", "abc"}) {
+        const CountdownStart refused = ReadCountdownStart(garbage);
+        EXPECT_FALSE(refused.remainingTime.has_value()) << garbage;
+        EXPECT_EQ(refused.refusal, StartRefusal::NotATime) << garbage;
+    }
+}
+
+TEST(RefusalText, SaysWhyInTheWindowsStyle)
+{
+    EXPECT_EQ(RefusalText(StartRefusal::NotATime), "!!! INVALID TIME (HH:MM:SS) !!!");
+    EXPECT_EQ(RefusalText(StartRefusal::Zero), "!!! TIME MUST BE ABOVE 00:00:00 !!!");
+}
+
+struct Shown {
+    double days;
+    std::string display;
+};
+
+class FormatsTimeOfDay : public testing::TestWithParam<Shown> {};
+
+TEST_P(FormatsTimeOfDay, ToTheNearestSecond)
+{
+    EXPECT_EQ(FormatTimeOfDay(GetParam().days), GetParam().display);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Display, FormatsTimeOfDay,
+    testing::Values(Shown{0.0, "00:00:00"}, Shown{Seconds(1), "00:00:01"}, Shown{Seconds(64), "00:01:04"},
+                    Shown{Seconds(3903), "01:05:03"}, Shown{Seconds(86399), "23:59:59"},
+                    // only the time of day is shown
+                    Shown{1.0, "00:00:00"}, Shown{1.0 + Seconds(3661), "01:01:01"},
+                    // a value below zero shows its magnitude
+                    Shown{-Seconds(1), "00:00:01"}, Shown{-Seconds(65), "00:01:05"}, Shown{-0.0, "00:00:00"},
+                    // nearest second, and rounding up past the end of the day wraps
+                    Shown{Seconds(1) * 0.4, "00:00:00"}, Shown{Seconds(1) * 0.6, "00:00:01"},
+                    Shown{Seconds(86399) + Seconds(1) * 0.6, "00:00:00"}, Shown{1e-12, "00:00:00"},
+                    // never reached by counting, but must not misbehave
+                    Shown{std::numeric_limits<double>::quiet_NaN(), "00:00:00"},
+                    Shown{std::numeric_limits<double>::infinity(), "00:00:00"}, Shown{1e300, "00:00:00"}));
+
+TEST(DisplayReadsZero, OnlyTheExactZeroText)
+{
+    EXPECT_TRUE(DisplayReadsZero("00:00:00"));
+    for (const char* other : {"0:00:00", "00:00:00 ", "--:--:--", "00:00:01", "", "00-00-00"})
+        EXPECT_FALSE(DisplayReadsZero(other)) << other;
+}
+
+class CountsDown : public testing::TestWithParam<std::string> {};
+
+// Every tick shows one second less than the one before, and the display reads
+// zero for the first time on exactly the N-th tick: no drift from summing
+// fractions of a day, even over the longest countdown.
+TEST_P(CountsDown, ReachesZeroOnTheNthTick)
+{
+    const CountdownStart start = ReadCountdownStart(GetParam());
+    ASSERT_TRUE(start.remainingTime.has_value());
+    const int n = *ReadDurationSeconds(GetParam());
+    double remaining = *start.remainingTime;
+    for (int tick = 1; tick < n; ++tick) {
+        remaining = AfterOneTick(remaining);
+        const std::string shown = FormatTimeOfDay(remaining);
+        ASSERT_FALSE(DisplayReadsZero(shown)) << "tick " << tick;
+        ASSERT_EQ(ReadDurationSeconds(shown), n - tick) << "tick " << tick << " shows " << shown;
+    }
+    EXPECT_TRUE(DisplayReadsZero(FormatTimeOfDay(AfterOneTick(remaining))));
+}
+
+INSTANTIATE_TEST_SUITE_P(Starts, CountsDown,
+                         testing::Values("00:00:01", "00:00:02", "00:01:05", "0:10:0", "01:00:00", "12:00:00",
+                                         "23:59:59"));
+
+TEST(FiringStatusText, BelongsToEachActionLabel)
+{
+    EXPECT_EQ(FiringStatusText("SHUTDOWN PC"), "!!! SHUTTING DOWN !!!");
+    EXPECT_EQ(FiringStatusText("RESTART PC"), "!!! RESTARTING !!!");
+    EXPECT_EQ(FiringStatusText("HIBERNATE PC"), "!!! HIBERNATING !!!");
+    EXPECT_EQ(FiringStatusText("LOGOFF CURRENT USER"), "!!! LOGGING OFF USER !!!");
+    for (const char* other : {"!!! SELECT ACTION !!!", "shutdown pc", "RESTART PC ", ""})
+        EXPECT_FALSE(FiringStatusText(other).has_value()) << other;
+}
+
+} // namespace
