@@ -1,0 +1,105 @@
+#include "actions/ShutdownCommandLayer.h"
+#include "actions/PowerAction.h"
+#include "actions/ProcessLauncher.h"
+#include "support/RecordingProgram.h"
+
+#include <QtTest>
+
+using namespace voltrail;
+
+// The composition the program runs with: the layer around the real process
+// launcher, with recording stand-ins for the local tools first on PATH.
+class ShutdownCommandLayerTest : public QObject {
+    Q_OBJECT
+private:
+    test::RecordingPrograms programs{{QStringLiteral("systemctl"), QStringLiteral("loginctl"),
+                                      QStringLiteral("net"), QStringLiteral("shutdown"),
+                                      QStringLiteral("shutdown.exe")}};
+    ProcessLauncher processes;
+    std::unique_ptr<ShellLauncher> layer;
+
+private slots:
+    void initTestCase()
+    {
+        programs.putFirstOnPath();
+        qputenv("XDG_SESSION_ID", "c7");
+        layer = MakeShutdownCommandLayer(processes);
+        QVERIFY(layer);
+    }
+
+    void startsTheLocalToolWithTheRightWords_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("words");
+        const auto local = [](std::string_view label) {
+            return QString::fromStdString(*CommandForLabel(label));
+        };
+        // Confirm OK and the auto-timer at zero launch these.
+        QTest::newRow("shutdown") << local(labels::kShutdown) << "systemctl" << QStringList{"poweroff"};
+        QTest::newRow("restart") << local(labels::kRestart) << "systemctl" << QStringList{"reboot"};
+        QTest::newRow("hibernate") << local(labels::kHibernate) << "systemctl" << QStringList{"hibernate"};
+        QTest::newRow("logoff") << local(labels::kLogoff) << "loginctl"
+                                << QStringList{"terminate-session", "c7"};
+        // Remote Run and Abort.
+        QTest::newRow("run shutdown") << "shutdown /s /m \\\\SRV01 /t 0"
+                                      << "net" << QStringList{"rpc", "shutdown", "-S", "SRV01", "-t", "0"};
+        QTest::newRow("run restart") << "shutdown /g /m \\\\SRV01 /t 45"
+                                     << "net"
+                                     << QStringList{"rpc", "shutdown", "-S", "SRV01", "-t", "45", "-r", "-f"};
+        QTest::newRow("run forced shutdown")
+            << "shutdown /s /f /m \\\\Zürich-日本 /t 0"
+            << "net" << QStringList{"rpc", "shutdown", "-S", "Zürich-日本", "-t", "0", "-f"};
+        QTest::newRow("run forced restart")
+            << "shutdown /g /f /m \\\\127.0.0.1 /t 0"
+            << "net" << QStringList{"rpc", "shutdown", "-S", "127.0.0.1", "-t", "0", "-r", "-f"};
+        QTest::newRow("abort") << "shutdown /a /m \\\\SRV01"
+                               << "net" << QStringList{"rpc", "abortshutdown", "-S", "SRV01"};
+    }
+
+    void startsTheLocalToolWithTheRightWords()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, program);
+        QFETCH(QStringList, words);
+        const auto before = programs.calls(program).size();
+        layer->Launch(line.toStdString(), kStyleHidden);
+        QTRY_COMPARE(programs.calls(program).size(), before + 1);
+        QCOMPARE(programs.calls(program).last(), words);
+    }
+
+    void refusedLinesStartNothing()
+    {
+        const QStringList tools{"systemctl", "loginctl", "net"};
+        QList<qsizetype> before;
+        for (const QString& tool : tools)
+            before << programs.calls(tool).size();
+        layer->Launch("shutdown.exe /i", kStyleNormal);
+        layer->Launch("shutdown /a /m \\\\$(touch x)", kStyleHidden);
+        layer->Launch("shutdown /s /m \\\\SRV /t ", kStyleHidden);
+        // A line started after them has arrived; none of them has.
+        layer->Launch("shutdown /h", kStyleHidden);
+        QTRY_COMPARE(programs.calls(QStringLiteral("systemctl")).size(), before[0] + 1);
+        QCOMPARE(programs.calls(QStringLiteral("systemctl")).last(), QStringList{"hibernate"});
+        QCOMPARE(programs.calls(QStringLiteral("loginctl")).size(), before[1]);
+        QCOMPARE(programs.calls(QStringLiteral("net")).size(), before[2]);
+    }
+
+    void otherLinesStartTheirOwnProgram()
+    {
+        layer->Launch("/bin/true", kStyleHidden);
+        const QString net = programs.dir() + QStringLiteral("/net");
+        layer->Launch((net + QStringLiteral(" x \"y z\"")).toStdString(), kStyleHidden);
+        QTRY_VERIFY(programs.calls(QStringLiteral("net")).contains(QStringList{"x", "y z"}));
+    }
+
+    void cleanupTestCase()
+    {
+        // Windows' command is never started in its place.
+        QVERIFY(programs.calls(QStringLiteral("shutdown")).isEmpty());
+        QVERIFY(programs.calls(QStringLiteral("shutdown.exe")).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(ShutdownCommandLayerTest)
+#include "ShutdownCommandLayerTest.moc"
