@@ -2,7 +2,30 @@
 
 #include "actions/WindowsCommandLineQuoting.h"
 
+#include <cstdio>
+
 namespace voltrail {
+
+namespace {
+
+// Typed text goes to a terminal: control characters are shown, not obeyed.
+std::string Printable(std::string_view text)
+{
+    std::string out;
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F) {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", u);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace
 
 LinuxShutdownLauncher::LinuxShutdownLauncher(ShellLauncher& inner, LocalSession session, std::ostream& report)
     : inner_(inner), session_(std::move(session)), report_(report)
@@ -17,8 +40,8 @@ void LinuxShutdownLauncher::Launch(const std::string& commandLine, std::int16_t 
         inner_.Launch(commandLine, windowStyle);
         return;
     case ShutdownTranslation::Outcome::Refuse:
-        report_ << "ZT-VOLTRAIL: not carried out \"" << commandLine << "\": " << translation.reason
-                << std::endl;
+        report_ << "ZT-VOLTRAIL: not carried out \"" << Printable(commandLine)
+                << "\": " << Printable(translation.reason) << std::endl;
         return;
     case ShutdownTranslation::Outcome::Start:
         break;
@@ -27,7 +50,7 @@ void LinuxShutdownLauncher::Launch(const std::string& commandLine, std::int16_t 
     // exactly these words, whatever they hold.
     const auto line = JoinWindowsCommandLine(translation.words);
     if (!line) {
-        report_ << "ZT-VOLTRAIL: not carried out \"" << commandLine
+        report_ << "ZT-VOLTRAIL: not carried out \"" << Printable(commandLine)
                 << "\": the local command cannot be written as a command line" << std::endl;
         return;
     }

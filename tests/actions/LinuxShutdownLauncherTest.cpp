@@ -160,6 +160,16 @@ TEST(LinuxShutdownLauncher, LinesThatCannotBeCarriedOutStartNothingAndSayWhy)
     }
 }
 
+TEST(LinuxShutdownLauncher, ControlCharactersInAReportAreShownNotObeyed)
+{
+    Fixture f;
+    f.layer.Launch("shutdown /a /m \\\\PC\x1b[2J", kStyleHidden);
+    EXPECT_TRUE(f.inner.launched.empty());
+    EXPECT_EQ(f.report.str(),
+              "ZT-VOLTRAIL: not carried out \"shutdown /a /m \\\\PC\\x1B[2J\": the computer name "
+              "\"PC\\x1B[2J\" holds \"\\x1B\", which no computer name holds\n");
+}
+
 TEST(LinuxShutdownLauncher, OtherLinesGoToTheInnerLauncherUnchanged)
 {
     const test::RecordingLauncher::Launched cases[] = {
