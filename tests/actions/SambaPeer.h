@@ -55,7 +55,7 @@ printf '\n' >> "$log"
 )");
         QFile::setPermissions(dir_.filePath(QStringLiteral("record.sh")),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        // Samba puts the restart and force flags for %r and %f.
+        // Samba puts "-r" and "-f" for %r and %f (%t would be the date).
         Write(QStringLiteral("smb.conf"), QStringLiteral(R"([global]
 netbios name = ZTPEER
 workgroup = ZTTEST
