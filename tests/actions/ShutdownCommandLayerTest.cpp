@@ -4,6 +4,7 @@
 #include "support/RecordingProgram.h"
 
 #include <QtTest>
+#include <functional>
 
 using namespace voltrail;
 
@@ -18,6 +19,14 @@ private:
     ProcessLauncher processes;
     std::unique_ptr<ShellLauncher> layer;
 
+    void Expect(const QString& program, const QStringList& words, const std::function<void()>& launch)
+    {
+        const auto before = programs.calls(program).size();
+        launch();
+        QTRY_COMPARE(programs.calls(program).size(), before + 1);
+        QCOMPARE(programs.calls(program).last(), words);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -27,45 +36,54 @@ private slots:
         QVERIFY(layer);
     }
 
-    void startsTheLocalToolWithTheRightWords_data()
+    // What confirm OK and the auto-timer at zero do with a label.
+    void aLocalActionStartsTheLocalTool_data()
     {
-        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("program");
         QTest::addColumn<QStringList>("words");
-        const auto local = [](std::string_view label) {
-            return QString::fromStdString(*CommandForLabel(label));
-        };
-        // Confirm OK and the auto-timer at zero launch these.
-        QTest::newRow("shutdown") << local(labels::kShutdown) << "systemctl" << QStringList{"poweroff"};
-        QTest::newRow("restart") << local(labels::kRestart) << "systemctl" << QStringList{"reboot"};
-        QTest::newRow("hibernate") << local(labels::kHibernate) << "systemctl" << QStringList{"hibernate"};
-        QTest::newRow("logoff") << local(labels::kLogoff) << "loginctl"
-                                << QStringList{"terminate-session", "c7"};
-        // Remote Run and Abort.
-        QTest::newRow("run shutdown") << "shutdown /s /m \\\\SRV01 /t 0"
-                                      << "net" << QStringList{"rpc", "shutdown", "-S", "SRV01", "-t", "0"};
+        QTest::newRow("shutdown") << "SHUTDOWN PC"
+                                  << "systemctl" << QStringList{"poweroff"};
+        QTest::newRow("restart") << "RESTART PC"
+                                 << "systemctl" << QStringList{"reboot"};
+        QTest::newRow("hibernate") << "HIBERNATE PC"
+                                   << "systemctl" << QStringList{"hibernate"};
+        QTest::newRow("logoff") << "LOGOFF CURRENT USER"
+                                << "loginctl" << QStringList{"terminate-session", "c7"};
+    }
+
+    void aLocalActionStartsTheLocalTool()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, program);
+        QFETCH(QStringList, words);
+        Expect(program, words, [&] { QVERIFY(PerformLocalAction(label.toStdString(), *layer)); });
+    }
+
+    // Remote Run and Abort lines.
+    void aRemoteLineStartsSambasClient_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("words");
+        QTest::newRow("run shutdown")
+            << "shutdown /s /m \\\\SRV01 /t 0" << QStringList{"rpc", "shutdown", "-S", "SRV01", "-t", "0"};
         QTest::newRow("run restart") << "shutdown /g /m \\\\SRV01 /t 45"
-                                     << "net"
                                      << QStringList{"rpc", "shutdown", "-S", "SRV01", "-t", "45", "-r", "-f"};
         QTest::newRow("run forced shutdown")
             << "shutdown /s /f /m \\\\Zürich-日本 /t 0"
-            << "net" << QStringList{"rpc", "shutdown", "-S", "Zürich-日本", "-t", "0", "-f"};
+            << QStringList{"rpc", "shutdown", "-S", "Zürich-日本", "-t", "0", "-f"};
         QTest::newRow("run forced restart")
             << "shutdown /g /f /m \\\\127.0.0.1 /t 0"
-            << "net" << QStringList{"rpc", "shutdown", "-S", "127.0.0.1", "-t", "0", "-r", "-f"};
+            << QStringList{"rpc", "shutdown", "-S", "127.0.0.1", "-t", "0", "-r", "-f"};
         QTest::newRow("abort") << "shutdown /a /m \\\\SRV01"
-                               << "net" << QStringList{"rpc", "abortshutdown", "-S", "SRV01"};
+                               << QStringList{"rpc", "abortshutdown", "-S", "SRV01"};
     }
 
-    void startsTheLocalToolWithTheRightWords()
+    void aRemoteLineStartsSambasClient()
     {
         QFETCH(QString, line);
-        QFETCH(QString, program);
         QFETCH(QStringList, words);
-        const auto before = programs.calls(program).size();
-        layer->Launch(line.toStdString(), kStyleHidden);
-        QTRY_COMPARE(programs.calls(program).size(), before + 1);
-        QCOMPARE(programs.calls(program).last(), words);
+        Expect(QStringLiteral("net"), words, [&] { layer->Launch(line.toStdString(), kStyleHidden); });
     }
 
     void refusedLinesStartNothing()
