@@ -237,6 +237,8 @@ ShutdownTranslation TranslateShutdownCommand(std::string_view commandLine, const
             return Refuse("unexpected word " + Quoted(word));
         const std::string name = Lower(word.substr(1));
         if (name.size() == 1 && std::string_view("sgrhlai").find(name.front()) != std::string_view::npos) {
+            if (name == "i" && i != 1)
+                return Refuse(Quoted(word) + " must be the first switch");
             if (s.actionLetter != 0)
                 return Refuse(Quoted(s.action) + " and " + Quoted(word) + " cannot be given together");
             s.action = word;

@@ -136,6 +136,7 @@ TEST(LinuxShutdownLauncher, LinesThatCannotBeCarriedOutStartNothingAndSayWhy)
         {"shutdown /s /m \\\\SRV \"/t 30\"", "\"/t 30\" is not a switch that can be carried out here"},
         // Switches and combinations Windows' own command would not take.
         {"shutdown /s /m \\\\SRV /t 30 /x", "\"/x\" is not a switch that can be carried out here"},
+        {"shutdown /s /i", "\"/i\" must be the first switch"},
         {"shutdown /p", "\"/p\" is not a switch that can be carried out here"},
         {"shutdown", "no action is given (/s, /g, /r, /h, /l, /a or /i)"},
         {"shutdown /f /t 0", "no action is given (/s, /g, /r, /h, /l, /a or /i)"},
