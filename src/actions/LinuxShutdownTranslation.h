@@ -32,6 +32,8 @@ struct ShutdownTranslation {
 //   /l                            loginctl terminate-session ID | terminate-user USER
 //   /s, /g or /r /m \\NAME /t T   net rpc shutdown -S NAME -t T [-r] [-f]
 //   /a /m \\NAME                  net rpc abortshutdown -S NAME
+// -r for /g and /r; -f for /f, and for any time-out above 0, which implies /f
+// on Windows too. Without /t, Windows waits 30 seconds.
 // A line Windows would refuse, or one that cannot be carried out here as
 // Windows would carry it out (a delayed local shutdown, the /i dialog), is
 // refused.
