@@ -1,5 +1,6 @@
 // Builds the real collaborators and hands them to the main bar.
 #include "actions/ProcessLauncher.h"
+#include "actions/ShutdownCommandLayer.h"
 #include "mainbar/WindowStackingFactory.h"
 #include "mainbar/ZT_VOLTRAIL_MAIN.h"
 #include "settings/QSettingsBackend.h"
@@ -16,7 +17,10 @@ int main(int argc, char* argv[])
 
     voltrail::QSettingsBackend backend(voltrail::CurrentExecutableSection());
     voltrail::SettingsStore settings(backend);
-    voltrail::ProcessLauncher launcher;
+    voltrail::ProcessLauncher processes;
+    // Without Windows' own `shutdown`, its lines are carried out by a layer of ours.
+    const auto shutdownLayer = voltrail::MakeShutdownCommandLayer(processes);
+    voltrail::ShellLauncher& launcher = shutdownLayer ? *shutdownLayer : processes;
     const auto stacking = voltrail::MakeWindowStacking();
     voltrail::Services services{settings, launcher, *stacking};
 

@@ -1,0 +1,282 @@
+#include "actions/LinuxShutdownTranslation.h"
+
+#include "actions/WindowsCommandLine.h"
+
+#include <optional>
+
+namespace voltrail {
+
+namespace {
+
+// Windows' own command accepts time-outs up to ten years.
+constexpr unsigned long kLongestTimeout = 315360000;
+// Without /t, Windows waits 30 seconds.
+constexpr unsigned long kDefaultTimeout = 30;
+// The longest DNS name.
+constexpr size_t kLongestComputerName = 253;
+
+using Outcome = ShutdownTranslation::Outcome;
+
+std::string Lower(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return out;
+}
+
+std::string Quoted(std::string_view s)
+{
+    return "\"" + std::string(s) + "\"";
+}
+
+ShutdownTranslation Refuse(std::string reason)
+{
+    return {Outcome::Refuse, {}, std::move(reason)};
+}
+
+ShutdownTranslation Start(std::vector<std::string> words)
+{
+    return {Outcome::Start, std::move(words), {}};
+}
+
+bool IsAsciiAlnum(unsigned char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// Decodes one UTF-8 sequence at s[i]; advances i. Nothing when malformed.
+std::optional<char32_t> NextCodePoint(std::string_view s, size_t& i)
+{
+    const auto lead = static_cast<unsigned char>(s[i]);
+    size_t length = 0;
+    char32_t cp = 0;
+    if (lead < 0x80) {
+        length = 1;
+        cp = lead;
+    } else if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        cp = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        cp = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        cp = lead & 0x07;
+    } else {
+        return std::nullopt;
+    }
+    if (i + length > s.size())
+        return std::nullopt;
+    for (size_t k = 1; k < length; ++k) {
+        const auto c = static_cast<unsigned char>(s[i + k]);
+        if ((c & 0xC0) != 0x80)
+            return std::nullopt;
+        cp = (cp << 6) | (c & 0x3F);
+    }
+    static constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kShortest[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return std::nullopt;
+    i += length;
+    return cp;
+}
+
+// Blanks, controls and invisible marks outside ASCII: never part of a name.
+bool IsForeignBlankOrControl(char32_t cp)
+{
+    return (cp >= 0x80 && cp <= 0xA0) || (cp >= 0x2000 && cp <= 0x200F) || cp == 0x2028 || cp == 0x2029 ||
+           cp == 0x202F || cp == 0x205F || cp == 0x3000 || cp == 0xFEFF || cp == 0xFFFE || cp == 0xFFFF;
+}
+
+// A computer name as the network knows it: a host name, a NetBIOS name or an
+// IPv4 address. Letters (any script), digits, '-', '_' and dots between
+// labels. Anything else, and above all a leading '-' that a program would take
+// for an option, is malformed.
+std::optional<std::string> ComputerNameProblem(std::string_view name)
+{
+    if (name.empty())
+        return "the computer name after \\\\ is empty";
+    if (name.size() > kLongestComputerName)
+        return "the computer name is longer than " + std::to_string(kLongestComputerName) + " bytes";
+    if (name.front() == '-' || name.front() == '.')
+        return "the computer name " + Quoted(name) + " starts with " + Quoted(name.substr(0, 1));
+    if (name.find("..") != std::string_view::npos)
+        return "the computer name " + Quoted(name) + " has an empty part between dots";
+    size_t i = 0;
+    while (i < name.size()) {
+        const size_t start = i;
+        const auto cp = NextCodePoint(name, i);
+        if (!cp)
+            return "the computer name " + Quoted(name) + " is not valid UTF-8 text";
+        const bool ascii = *cp < 0x80;
+        const auto c = static_cast<unsigned char>(*cp);
+        const bool fits =
+            ascii ? (IsAsciiAlnum(c) || c == '-' || c == '_' || c == '.') : !IsForeignBlankOrControl(*cp);
+        if (!fits) {
+            return "the computer name " + Quoted(name) + " holds " + Quoted(name.substr(start, i - start)) +
+                   ", which no computer name holds";
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<unsigned long> ParseTimeout(std::string_view text)
+{
+    if (text.empty())
+        return std::nullopt;
+    unsigned long value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + static_cast<unsigned long>(c - '0');
+        if (value > kLongestTimeout)
+            return std::nullopt;
+    }
+    return value;
+}
+
+// Logind ids are letters and digits; anything else in the environment is not
+// one, and must never reach loginctl as an option.
+bool IsSessionId(std::string_view id)
+{
+    if (id.empty())
+        return false;
+    for (const char c : id) {
+        if (!IsAsciiAlnum(static_cast<unsigned char>(c)))
+            return false;
+    }
+    return true;
+}
+
+bool IsUserName(std::string_view user)
+{
+    if (user.empty() || user.front() == '-')
+        return false;
+    for (const char c : user) {
+        const auto u = static_cast<unsigned char>(c);
+        if (!(IsAsciiAlnum(u) || c == '-' || c == '_' || c == '.' || c == '$' || u >= 0x80))
+            return false;
+    }
+    return true;
+}
+
+struct Switches {
+    std::string action; // the action switch as written, e.g. "/s"
+    char actionLetter = 0;
+    bool force = false;
+    std::optional<std::string> computer;
+    std::optional<unsigned long> timeout;
+};
+
+ShutdownTranslation EndSession(const LocalSession& session)
+{
+    if (IsSessionId(session.sessionId))
+        return Start({"loginctl", "terminate-session", session.sessionId});
+    if (IsUserName(session.user))
+        return Start({"loginctl", "terminate-user", session.user});
+    return Refuse("the current user's session cannot be told");
+}
+
+ShutdownTranslation Carry(const Switches& s, const LocalSession& session)
+{
+    const bool local = !s.computer;
+    switch (s.actionLetter) {
+    case 'i':
+        return Refuse("there is no remote shutdown dialog on this system");
+    case 'l':
+        if (!local || s.timeout)
+            return Refuse(Quoted(s.action) + " ends the local session and takes neither \"/m\" nor \"/t\"");
+        return EndSession(session);
+    case 'h':
+        if (!local || s.timeout)
+            return Refuse(Quoted(s.action) + " hibernates this computer and takes neither \"/m\" nor \"/t\"");
+        return Start({"systemctl", "hibernate"});
+    case 'a':
+        if (s.force || s.timeout)
+            return Refuse(Quoted(s.action) + " takes neither \"/f\" nor \"/t\"");
+        if (local)
+            return Refuse("no shutdown of this computer is pending: local ones are never delayed here");
+        return Start({"net", "rpc", "abortshutdown", "-S", *s.computer});
+    default:
+        break;
+    }
+
+    const bool restart = s.actionLetter != 's';
+    const unsigned long delay = s.timeout.value_or(kDefaultTimeout);
+    if (local) {
+        if (delay != 0)
+            return Refuse("a delayed shutdown or restart of this computer cannot be carried out here");
+        return Start({"systemctl", restart ? "reboot" : "poweroff"});
+    }
+    std::vector<std::string> words{"net", "rpc", "shutdown", "-S", *s.computer, "-t", std::to_string(delay)};
+    if (restart)
+        words.push_back("-r");
+    // A time-out above 0 implies /f, as with Windows' own command.
+    if (s.force || delay > 0)
+        words.push_back("-f");
+    return Start(std::move(words));
+}
+
+} // namespace
+
+ShutdownTranslation TranslateShutdownCommand(std::string_view commandLine, const LocalSession& session)
+{
+    const auto words = SplitWindowsCommandLine(commandLine);
+    if (words.empty())
+        return {};
+    const std::string program = Lower(words.front());
+    if (program != "shutdown" && program != "shutdown.exe")
+        return {};
+
+    Switches s;
+    for (size_t i = 1; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (word.size() < 2 || (word.front() != '/' && word.front() != '-'))
+            return Refuse("unexpected word " + Quoted(word));
+        const std::string name = Lower(word.substr(1));
+        if (name.size() == 1 && std::string_view("sgrhlai").find(name.front()) != std::string_view::npos) {
+            if (name == "i" && i != 1)
+                return Refuse(Quoted(word) + " must be the first switch");
+            if (s.actionLetter != 0)
+                return Refuse(Quoted(s.action) + " and " + Quoted(word) + " cannot be given together");
+            s.action = word;
+            s.actionLetter = name.front();
+        } else if (name == "f") {
+            if (s.force)
+                return Refuse(Quoted(word) + " is given twice");
+            s.force = true;
+        } else if (name == "m") {
+            if (s.computer)
+                return Refuse(Quoted(word) + " is given twice");
+            if (i + 1 == words.size())
+                return Refuse(Quoted(word) + " is not followed by a computer name");
+            const std::string& target = words[++i];
+            if (target.size() < 2 || target[0] != '\\' || target[1] != '\\')
+                return Refuse(Quoted(target) + " is not a computer name written as \\\\NAME");
+            const std::string computer = target.substr(2);
+            if (const auto problem = ComputerNameProblem(computer))
+                return Refuse(*problem);
+            s.computer = computer;
+        } else if (name == "t") {
+            if (s.timeout)
+                return Refuse(Quoted(word) + " is given twice");
+            if (i + 1 == words.size())
+                return Refuse(Quoted(word) + " is not followed by a time-out");
+            const std::string& text = words[++i];
+            s.timeout = ParseTimeout(text);
+            if (!s.timeout) {
+                return Refuse("the time-out " + Quoted(text) + " is not a whole number from 0 to " +
+                              std::to_string(kLongestTimeout));
+            }
+        } else {
+            return Refuse(Quoted(word) + " is not a switch that can be carried out here");
+        }
+    }
+    if (s.actionLetter == 0)
+        return Refuse("no action is given (/s, /g, /r, /h, /l, /a or /i)");
+    return Carry(s, session);
+}
+
+} // namespace voltrail

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "actions/ShellLauncher.h"
+
+#include <memory>
+
+namespace voltrail {
+
+// Where the operating system has no Windows `shutdown` command, a layer around
+// `inner` that carries out its command lines with the local tools, for the
+// user's own session. Where it has one, nothing: use `inner` as it is.
+std::unique_ptr<ShellLauncher> MakeShutdownCommandLayer(ShellLauncher& inner);
+
+} // namespace voltrail

@@ -1,0 +1,11 @@
+#include "actions/ShutdownCommandLayer.h"
+
+namespace voltrail {
+
+// Windows has its own `shutdown` command: the lines go to it unchanged.
+std::unique_ptr<ShellLauncher> MakeShutdownCommandLayer(ShellLauncher&)
+{
+    return nullptr;
+}
+
+} // namespace voltrail

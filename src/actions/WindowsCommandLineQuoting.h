@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace voltrail {
+
+// Writes one argument so that SplitWindowsCommandLine reads it back unchanged:
+// left bare when it holds no blank, tab or quote and is not empty; otherwise
+// quoted, with backslashes doubled where they precede a quote or the closing
+// quote and each quote escaped.
+std::string QuoteWindowsArgument(std::string_view word);
+
+// Joins words (program first) into a command line that SplitWindowsCommandLine
+// splits back into exactly these words. The program word has no escapes, so a
+// program name that needs quoting and holds a quote cannot be written: nothing.
+std::optional<std::string> JoinWindowsCommandLine(const std::vector<std::string>& words);
+
+} // namespace voltrail

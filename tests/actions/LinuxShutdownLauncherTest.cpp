@@ -1,0 +1,192 @@
+#include "actions/LinuxShutdownLauncher.h"
+#include "actions/PowerAction.h"
+#include "actions/WindowsCommandLine.h"
+#include "support/RecordingLauncher.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace voltrail;
+using Words = std::vector<std::string>;
+
+namespace {
+
+const LocalSession kSession{"c7", "alice"};
+
+struct Fixture {
+    explicit Fixture(LocalSession session = kSession) : layer(inner, std::move(session), report) {}
+    test::RecordingLauncher inner;
+    std::ostringstream report;
+    LinuxShutdownLauncher layer;
+};
+
+} // namespace
+
+TEST(LinuxShutdownLauncher, EveryLineOfTheSystemStartsTheLocalTool)
+{
+    struct Case {
+        std::string line;
+        Words words;
+    };
+    const Case cases[] = {
+        // The local actions, as the confirm and auto-timer windows launch them.
+        {*CommandForLabel(labels::kShutdown), {"systemctl", "poweroff"}},
+        {*CommandForLabel(labels::kRestart), {"systemctl", "reboot"}},
+        {*CommandForLabel(labels::kHibernate), {"systemctl", "hibernate"}},
+        {*CommandForLabel(labels::kLogoff), {"loginctl", "terminate-session", "c7"}},
+        // The remote run and abort lines.
+        {"shutdown /s /m \\\\SRV01 /t 0", {"net", "rpc", "shutdown", "-S", "SRV01", "-t", "0"}},
+        {"shutdown /g /m \\\\SRV01 /t 0", {"net", "rpc", "shutdown", "-S", "SRV01", "-t", "0", "-r"}},
+        {"shutdown /s /f /m \\\\SRV01 /t 0", {"net", "rpc", "shutdown", "-S", "SRV01", "-t", "0", "-f"}},
+        {"shutdown /g /f /m \\\\SRV01 /t 0",
+         {"net", "rpc", "shutdown", "-S", "SRV01", "-t", "0", "-r", "-f"}},
+        {"shutdown /a /m \\\\SRV01", {"net", "rpc", "abortshutdown", "-S", "SRV01"}},
+        // A time-out above 0 implies a forced shutdown, as on Windows.
+        {"shutdown /s /m \\\\host.example.org /t 30",
+         {"net", "rpc", "shutdown", "-S", "host.example.org", "-t", "30", "-f"}},
+        {"shutdown /g /f /m \\\\10.0.0.7 /t 315360000",
+         {"net", "rpc", "shutdown", "-S", "10.0.0.7", "-t", "315360000", "-r", "-f"}},
+        {"shutdown /a /m \\\\Zürich-日本_1", {"net", "rpc", "abortshutdown", "-S", "Zürich-日本_1"}},
+        {"shutdown /s /m \\\\SRV /t 007", {"net", "rpc", "shutdown", "-S", "SRV", "-t", "7", "-f"}},
+        {"shutdown /a /m \\\\fqdn.example.", {"net", "rpc", "abortshutdown", "-S", "fqdn.example."}},
+        // Switches in any letter case, with '-' as well as '/', in any order.
+        {"SHUTDOWN.EXE /S /T 0", {"systemctl", "poweroff"}},
+        {"Shutdown -r -t 0", {"systemctl", "reboot"}},
+        {"shutdown /t 0 /f /g", {"systemctl", "reboot"}},
+        {"shutdown /h /f", {"systemctl", "hibernate"}},
+        {"shutdown /M \\\\srv /T 5 /G", {"net", "rpc", "shutdown", "-S", "srv", "-t", "5", "-r", "-f"}},
+    };
+    for (const auto& c : cases) {
+        Fixture f;
+        f.layer.Launch(c.line, kStyleHidden);
+        ASSERT_EQ(f.inner.launched.size(), 1u) << c.line;
+        EXPECT_EQ(SplitWindowsCommandLine(f.inner.launched[0].commandLine), c.words) << c.line;
+        EXPECT_EQ(f.inner.launched[0].style, kStyleHidden) << c.line;
+        EXPECT_EQ(f.report.str(), "") << c.line;
+    }
+}
+
+TEST(LinuxShutdownLauncher, LogoffEndsTheUsersSessionsWhenTheSessionIsUnknown)
+{
+    struct Case {
+        LocalSession session;
+        Words words;
+    };
+    const Case cases[] = {
+        {{"", "alice"}, {"loginctl", "terminate-user", "alice"}},
+        {{"", "1000"}, {"loginctl", "terminate-user", "1000"}},
+        // Not a logind id: never handed on, where it could read as an option.
+        {{"--all", "alice"}, {"loginctl", "terminate-user", "alice"}},
+        {{"3 4", "alice"}, {"loginctl", "terminate-user", "alice"}},
+    };
+    for (const auto& c : cases) {
+        Fixture f(c.session);
+        f.layer.Launch("shutdown /l", kStyleHidden);
+        ASSERT_EQ(f.inner.launched.size(), 1u);
+        EXPECT_EQ(SplitWindowsCommandLine(f.inner.launched[0].commandLine), c.words);
+    }
+
+    Fixture nobody({"", "-x"});
+    nobody.layer.Launch("shutdown /l", kStyleHidden);
+    EXPECT_TRUE(nobody.inner.launched.empty());
+    EXPECT_EQ(nobody.report.str(),
+              "ZT-VOLTRAIL: not carried out \"shutdown /l\": the current user's session cannot be told\n");
+}
+
+TEST(LinuxShutdownLauncher, LinesThatCannotBeCarriedOutStartNothingAndSayWhy)
+{
+    struct Case {
+        std::string line;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {"shutdown.exe /i", "there is no remote shutdown dialog on this system"},
+        // What users may type as a computer name.
+        {"shutdown /s /m \\\\ /t 30", "the computer name after \\\\ is empty"},
+        {"shutdown /a /m \\\\", "the computer name after \\\\ is empty"},
+        {"shutdown /a /m \\\\  SRV  ", "the computer name after \\\\ is empty"},
+        {"shutdown /a /m \\\\\\SRV",
+         "the computer name \"\\SRV\" holds \"\\\", which no computer name holds"},
+        {"shutdown /a /m \\\\a;b", "the computer name \"a;b\" holds \";\", which no computer name holds"},
+        {"shutdown /a /m \\\\$(x)", "the computer name \"$(x)\" holds \"$\", which no computer name holds"},
+        {"shutdown /a /m \\\\PC'x", "the computer name \"PC'x\" holds \"'\", which no computer name holds"},
+        {"shutdown /a /m \\\\PC & calc", "unexpected word \"&\""},
+        {"shutdown /s /m \\\\SRV /t 30 & calc", "unexpected word \"&\""},
+        {"shutdown /a /m \\\\\"quoted name\"",
+         "\"\\quoted name\" is not a computer name written as \\\\NAME"},
+        {"shutdown /a /m \\\\-rf", "the computer name \"-rf\" starts with \"-\""},
+        {"shutdown /a /m \\\\.x", "the computer name \".x\" starts with \".\""},
+        {"shutdown /a /m \\\\a..b", "the computer name \"a..b\" has an empty part between dots"},
+        {"shutdown /a /m \\\\PC\xC2\xA0X", "the computer name \"PC\xC2\xA0X\" holds \"\xC2\xA0\", which no "
+                                           "computer name holds"},
+        {"shutdown /a /m \\\\PC\xFF", "the computer name \"PC\xFF\" is not valid UTF-8 text"},
+        {"shutdown /a /m \\\\" + std::string(254, 'a'), "the computer name is longer than 253 bytes"},
+        {"shutdown /a /m SRV", "\"SRV\" is not a computer name written as \\\\NAME"},
+        {"shutdown /a /m", "\"/m\" is not followed by a computer name"},
+        {"shutdown /s /m /t 30", "\"/t\" is not a computer name written as \\\\NAME"},
+        // What users may type as a time-out.
+        {"shutdown /s /m \\\\SRV /t ", "\"/t\" is not followed by a time-out"},
+        {"shutdown /s /m \\\\SRV /t -5", "the time-out \"-5\" is not a whole number from 0 to 315360000"},
+        {"shutdown /s /m \\\\SRV /t 30s", "the time-out \"30s\" is not a whole number from 0 to 315360000"},
+        {"shutdown /s /m \\\\SRV /t 1.5", "the time-out \"1.5\" is not a whole number from 0 to 315360000"},
+        {"shutdown /s /m \\\\SRV /t 315360001",
+         "the time-out \"315360001\" is not a whole number from 0 to 315360000"},
+        {"shutdown /s /m \\\\SRV /t 99999999999999999999999",
+         "the time-out \"99999999999999999999999\" is not a whole number from 0 to 315360000"},
+        {"shutdown /s /m \\\\SRV \"/t 30\"", "\"/t 30\" is not a switch that can be carried out here"},
+        // Switches and combinations Windows' own command would not take.
+        {"shutdown /s /m \\\\SRV /t 30 /x", "\"/x\" is not a switch that can be carried out here"},
+        {"shutdown /s /i", "\"/i\" must be the first switch"},
+        {"shutdown /p", "\"/p\" is not a switch that can be carried out here"},
+        {"shutdown", "no action is given (/s, /g, /r, /h, /l, /a or /i)"},
+        {"shutdown /f /t 0", "no action is given (/s, /g, /r, /h, /l, /a or /i)"},
+        {"shutdown /s /g /t 0", "\"/s\" and \"/g\" cannot be given together"},
+        {"shutdown /s /f /f /t 0", "\"/f\" is given twice"},
+        {"shutdown /s /m \\\\A /m \\\\B", "\"/m\" is given twice"},
+        {"shutdown /s /t 0 /t 0", "\"/t\" is given twice"},
+        {"shutdown /l /m \\\\SRV", "\"/l\" ends the local session and takes neither \"/m\" nor \"/t\""},
+        {"shutdown /l /t 0", "\"/l\" ends the local session and takes neither \"/m\" nor \"/t\""},
+        {"shutdown /h /m \\\\SRV", "\"/h\" hibernates this computer and takes neither \"/m\" nor \"/t\""},
+        {"shutdown /a /m \\\\SRV /t 30", "\"/a\" takes neither \"/f\" nor \"/t\""},
+        {"shutdown /a", "no shutdown of this computer is pending: local ones are never delayed here"},
+        // Windows waits 30 seconds without /t; there is no delayed local shutdown here.
+        {"shutdown /s", "a delayed shutdown or restart of this computer cannot be carried out here"},
+        {"shutdown /g /f /t 60", "a delayed shutdown or restart of this computer cannot be carried out here"},
+    };
+    for (const auto& c : cases) {
+        Fixture f;
+        f.layer.Launch(c.line, kStyleHidden);
+        EXPECT_TRUE(f.inner.launched.empty()) << c.line;
+        EXPECT_EQ(f.report.str(), "ZT-VOLTRAIL: not carried out \"" + c.line + "\": " + c.reason + "\n");
+    }
+}
+
+TEST(LinuxShutdownLauncher, ControlCharactersInAReportAreShownNotObeyed)
+{
+    Fixture f;
+    f.layer.Launch("shutdown /a /m \\\\PC\x1b[2J", kStyleHidden);
+    EXPECT_TRUE(f.inner.launched.empty());
+    EXPECT_EQ(f.report.str(),
+              "ZT-VOLTRAIL: not carried out \"shutdown /a /m \\\\PC\\x1B[2J\": the computer name "
+              "\"PC\\x1B[2J\" holds \"\\x1B\", which no computer name holds\n");
+}
+
+TEST(LinuxShutdownLauncher, OtherLinesGoToTheInnerLauncherUnchanged)
+{
+    const test::RecordingLauncher::Launched cases[] = {
+        {"notepad.exe C:\\x.txt", kStyleNormal},
+        {"C:\\Windows\\System32\\shutdown.exe /s /t 0", kStyleHidden},
+        {"/sbin/shutdown -h now", kStyleHidden},
+        {"shutdownx /s /t 0", kStyleHidden},
+        {"\"shutdown now\" /s", kStyleHidden},
+        {"", kStyleHidden},
+        {"   ", kStyleNormal},
+    };
+    for (const auto& c : cases) {
+        Fixture f;
+        f.layer.Launch(c.commandLine, c.style);
+        ASSERT_EQ(f.inner.launched.size(), 1u) << c.commandLine;
+        EXPECT_EQ(f.inner.launched[0], c) << c.commandLine;
+        EXPECT_EQ(f.report.str(), "");
+    }
+}

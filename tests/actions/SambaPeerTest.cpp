@@ -1,0 +1,69 @@
+#include "SambaPeer.h"
+#include "actions/ProcessLauncher.h"
+#include "actions/ShutdownCommandLayer.h"
+
+#include <QtTest>
+
+using namespace voltrail;
+
+// Remote Run and Abort, through the program's own composition and the real
+// `net`, reach a Samba server on 127.0.0.1 as the remote request that
+// Windows' command sends.
+class SambaPeerTest : public QObject {
+    Q_OBJECT
+private:
+    test::SambaPeer peer;
+    ProcessLauncher processes;
+    std::unique_ptr<ShellLauncher> layer;
+    bool started = false;
+
+    void LaunchAndExpect(const char* line, const QString& record)
+    {
+        const auto before = peer.Records().size();
+        layer->Launch(line, kStyleHidden);
+        QTRY_COMPARE_WITH_TIMEOUT(peer.Records().size(), before + 1, 20000);
+        QCOMPARE(peer.Records().last(), record);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (const QString why = peer.Unavailable(); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        const QString error = peer.Start();
+        started = true;
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QTRY_VERIFY_WITH_TIMEOUT(test::SambaPeer::Listening(), 15000);
+        // The user's own Samba client credentials, as `net` reads them.
+        qputenv("USER", test::SambaPeer::kUser);
+        qputenv("PASSWD", test::SambaPeer::kPassword);
+        layer = MakeShutdownCommandLayer(processes);
+        QVERIFY(layer);
+    }
+
+    void forcedRestartReachesThePeer()
+    {
+        LaunchAndExpect("shutdown /g /f /m \\\\127.0.0.1 /t 0", "shutdown|-r|-f|");
+    }
+
+    void plainShutdownReachesThePeer() { LaunchAndExpect("shutdown /s /m \\\\127.0.0.1 /t 0", "shutdown|"); }
+
+    void delayedShutdownIsForcedAsOnWindows()
+    {
+        LaunchAndExpect("shutdown /s /m \\\\127.0.0.1 /t 30", "shutdown|-f|");
+    }
+
+    void abortReachesThePeer() { LaunchAndExpect("shutdown /a /m \\\\127.0.0.1", "abort|"); }
+
+    void cleanupTestCase()
+    {
+        if (!started)
+            return;
+        peer.Stop();
+        QVERIFY(peer.StartedPids().isEmpty());
+        QVERIFY(!test::SambaPeer::Listening());
+    }
+};
+
+QTEST_GUILESS_MAIN(SambaPeerTest)
+#include "SambaPeerTest.moc"
