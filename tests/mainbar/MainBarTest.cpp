@@ -150,7 +150,9 @@ private slots:
     void unsavedSettingChangesRunNowForThisRun()
     {
         openBar();
+        bool modalOverBar = false;
         ModalDriver::When(QStringLiteral("ZT_VOLTRAIL_ABOUT"), [&](QWidget* w) {
+            modalOverBar = w->isModal() && w->parentWidget() == bar.get();
             ClickTick(Child<TickBox>(w, "HIBERNATE_TICKBOX"));
             PressCloseBox(w);
         });
@@ -160,6 +162,7 @@ private slots:
         });
         QTest::mouseClick(bar->RUN_NOW_BUTTON, Qt::LeftButton);
         QCOMPARE(ModalDriver::missed(), 0);
+        QVERIFY(modalOverBar);
         QCOMPARE(launcher->lines(), std::vector<std::string>{"shutdown /h"});
         QVERIFY(!backend->has("HIBERNATE_TICKBOX"));
     }
