@@ -1,0 +1,312 @@
+#include "dialogs/ZT_VOLTRAIL_ABOUT.h"
+#include "mainbar/ZT_VOLTRAIL_MAIN.h"
+#include "support/WindowActions.h"
+#include "support/WindowTestBase.h"
+#include "ui/Texts.h"
+#include "ui/TickBox.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+using namespace voltrail;
+using namespace voltrail::test;
+
+using Ticks = QList<int>;
+using Keys = QStringList;
+
+class AboutWindowTest : public WindowTestBase {
+    Q_OBJECT
+private:
+    std::unique_ptr<ZT_VOLTRAIL_MAIN> bar;
+    std::unique_ptr<ZT_VOLTRAIL_ABOUT> about;
+
+    void openBar()
+    {
+        bar = std::make_unique<ZT_VOLTRAIL_MAIN>(*services);
+        bar->Form_Load();
+        bar->show();
+    }
+
+    // Opened the way the bar opens it, minus the modal wait.
+    void openAbout()
+    {
+        about = std::make_unique<ZT_VOLTRAIL_ABOUT>(*services, *bar);
+        about->Load();
+        about->show();
+        QVERIFY(QTest::qWaitForWindowExposed(about.get()));
+    }
+
+    QStringList written() const
+    {
+        QStringList out;
+        for (const auto& key : backend->writes)
+            out << QString::fromStdString(key);
+        return out;
+    }
+
+    static Ticks values(const std::array<TickBox*, 5>& group)
+    {
+        Ticks out;
+        for (auto* box : group)
+            out << box->value();
+        return out;
+    }
+
+    std::array<TickBox*, 5> barGroup() const
+    {
+        return {bar->SHUTDOWN_TICKBOX, bar->RESTART_TICKBOX, bar->HIBERNATE_TICKBOX, bar->LOGOFF_TICKBOX,
+                bar->ALWAYS_ASK_TICKBOX};
+    }
+
+    // Either no box ticked and all enabled, or the winner alone enabled.
+    void verifyGroupState(int winner)
+    {
+        const auto group = about->RunNowGroup();
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(group[i]->isTicked(), i == winner);
+            QCOMPARE(group[i]->isEnabled(), winner < 0 || i == winner);
+        }
+    }
+
+private slots:
+    void init()
+    {
+        ResetFixture();
+        openBar();
+    }
+    void cleanup()
+    {
+        about.reset();
+        bar.reset();
+    }
+
+    void controlsMatchTheTable_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<bool>("enabled");
+        auto row = [](const char* name, const char* text, QRect r, bool shown = true, bool enabled = true) {
+            QTest::newRow(name) << name << QString::fromUtf8(text) << r << shown << enabled;
+        };
+        row("ZT_TITLE_1", texts::kMakerName, {120, 120, 1815, 375});
+        row("ZT_TITLE_2", "ZT-VOLTRAIL", {2040, 120, 1815, 375});
+        row("ZT_TITLE_3", "ZT-VT", {3960, 120, 975, 375});
+        row("VERSION_TEXTBOX", "Version 1.0", {5040, 120, 1455, 375});
+        row("CREATOR_TEXTBOX", texts::kCreditLine, {120, 600, 4215, 375});
+        row("FREEWARE_TEXTBOX", texts::kFreewareNotice, {4440, 600, 2055, 375});
+        row("ICONS_WEBLINK_LABEL", "Some Base Icons Used", {240, 1080, 1815, 255});
+        row("ICONS_WEBLINK_TEXTBOX", texts::kIconCredit, {2040, 1080, 4335, 285});
+        row("RUN_NOW_SELECTOR_FRAME", "Run Now Button", {480, 1560, 3015, 1455});
+        row("SHUTDOWN_TICKBOX", "Shutdown", {600, 1920, 1095, 255});
+        row("RESTART_TICKBOX", "Restart", {600, 2280, 855, 255});
+        row("HIBERNATE_TICKBOX", "Hibernate", {600, 2640, 1095, 255});
+        row("LOGOFF_TICKBOX", "Logoff", {2160, 1920, 855, 255});
+        row("ALWAYS_ASK_TICKBOX", "Always Ask", {2160, 2280, 1215, 255});
+        row("AlwaysOnTop_TICKBOX", "Always On Top", {4320, 1680, 1455, 255});
+        row("SAVE_AND_CLOSE_BUTTON", "Save && Close", {4200, 2160, 1695, 735});
+        row("SLEEP_TICKBOX", "Sleep", {2640, 3960, 855, 255}, false, false);
+        row("MY_CMD_TICKBOX", "MY CMD", {3720, 3960, 975, 255}, false, false);
+        row("MY_CMD_LABEL", "MY CMD Full Run Command", {480, 4080, 2175, 255}, false);
+        row("MY_CMD_VISIBLE_TICKBOX", "Run Visible", {4920, 4080, 1215, 255}, false);
+        row("MY_CMD_TEXTBOX", "MY_CMD_TEXTBOX", {480, 4320, 5655, 375}, false);
+    }
+
+    void controlsMatchTheTable()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(QRect, twips);
+        QFETCH(bool, shown);
+        QFETCH(bool, enabled);
+        openAbout();
+        auto* w = about->findChild<QWidget*>(name);
+        QVERIFY(w);
+        QString actual;
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            actual = b->text();
+        else if (auto* l = qobject_cast<QLabel*>(w))
+            actual = l->text();
+        else if (auto* e = qobject_cast<QLineEdit*>(w))
+            actual = e->text();
+        else if (auto* g = qobject_cast<QGroupBox*>(w))
+            actual = g->title();
+        QCOMPARE(actual, text);
+        const QRect pixels(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
+        QCOMPARE(QRect(w->mapTo(about.get(), QPoint(0, 0)), w->size()), pixels);
+        QCOMPARE(w->isVisible(), shown);
+        QCOMPARE(w->isEnabled(), enabled);
+        if (shown && !qobject_cast<QGroupBox*>(w))
+            QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(name));
+    }
+
+    void windowStartsOnSaveAndCloseWithTheTableTabOrder()
+    {
+        openAbout();
+        QCOMPARE(about->windowTitle(), QStringLiteral("ZT-VOLTRAIL - ABOUT"));
+        QCOMPARE(about->SAVE_AND_CLOSE_BUTTON->accessibleName(), QStringLiteral("Save & Close"));
+        QVERIFY(about->SAVE_AND_CLOSE_BUTTON->isDefault());
+        QCOMPARE(about->focusWidget(), about->SAVE_AND_CLOSE_BUTTON);
+        QStringList chain;
+        QWidget* w = about->SAVE_AND_CLOSE_BUTTON;
+        do {
+            if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+                chain << w->objectName();
+            w = w->nextInFocusChain();
+        } while (w != about->SAVE_AND_CLOSE_BUTTON);
+        QCOMPARE(chain, (QStringList{"SAVE_AND_CLOSE_BUTTON", "AlwaysOnTop_TICKBOX", "SHUTDOWN_TICKBOX",
+                                     "RESTART_TICKBOX", "HIBERNATE_TICKBOX", "LOGOFF_TICKBOX",
+                                     "ALWAYS_ASK_TICKBOX", "ICONS_WEBLINK_TEXTBOX"}));
+    }
+
+    void emptyStoreOpensWithDefaults()
+    {
+        openAbout();
+        QCOMPARE(about->pos(), QPoint(67, 67));
+        QCOMPARE(about->frameGeometry().size(), QSize(448, 239));
+        QVERIFY(about->AlwaysOnTop_TICKBOX->isTicked());
+        verifyGroupState(-1);
+    }
+
+    void tickingAMemberIsMirroredAndExclusive_data()
+    {
+        QTest::addColumn<int>("member");
+        for (int i = 0; i < 5; ++i)
+            QTest::newRow(qPrintable(QString::number(i))) << i;
+    }
+
+    void tickingAMemberIsMirroredAndExclusive()
+    {
+        QFETCH(int, member);
+        openAbout();
+        ClickTick(about->RunNowGroup()[member]);
+        verifyGroupState(member);
+        Ticks expected{0, 0, 0, 0, 0};
+        expected[member] = 1;
+        QCOMPARE(values(barGroup()), expected);
+        ClickTick(about->RunNowGroup()[member]);
+        verifyGroupState(-1);
+        QCOMPARE(values(barGroup()), (Ticks{0, 0, 0, 0, 0}));
+        QVERIFY(backend->writes.empty());
+    }
+
+    void loadedChoicesRunTheirHandlers_data()
+    {
+        QTest::addColumn<Keys>("stored"); // KEY=value
+        QTest::addColumn<int>("winner");
+        QTest::addColumn<Ticks>("mirrored");
+        QTest::newRow("none") << Keys{} << -1 << Ticks{0, 0, 0, 0, 0};
+        QTest::newRow("logoff") << Keys{"LOGOFF_TICKBOX=1"} << 3 << Ticks{0, 0, 0, 1, 0};
+        QTest::newRow("shutdown and restart: last wins")
+            << Keys{"SHUTDOWN_TICKBOX=1", "RESTART_TICKBOX=1"} << 1 << Ticks{0, 1, 0, 0, 0};
+        QTest::newRow("all five") << Keys{"SHUTDOWN_TICKBOX=1", "RESTART_TICKBOX=1", "HIBERNATE_TICKBOX=1",
+                                          "LOGOFF_TICKBOX=1", "ALWAYS_ASK_TICKBOX=1"}
+                                  << 4 << Ticks{0, 0, 0, 0, 1};
+        // Only 1 counts as ticked; the bar's namesake is cleared by the handler.
+        QTest::newRow("two is not ticked") << Keys{"HIBERNATE_TICKBOX=2"} << -1 << Ticks{0, 0, 0, 0, 0};
+    }
+
+    void loadedChoicesRunTheirHandlers()
+    {
+        QFETCH(Keys, stored);
+        QFETCH(int, winner);
+        QFETCH(Ticks, mirrored);
+        for (const auto& entry : stored)
+            backend->values[entry.section('=', 0, 0).toStdString()] = entry.section('=', 1).toStdString();
+        openBar(); // the bar reads the same store first
+        openAbout();
+        verifyGroupState(winner);
+        QCOMPARE(values(barGroup()), mirrored);
+    }
+
+    void storedAlwaysOnTopOffStopsTheKeeper()
+    {
+        QVERIFY(bar->AlwaysOnTopTimer->isActive());
+        backend->values["AlwaysOnTop_TICKBOX"] = "0";
+        openAbout();
+        QVERIFY(!about->AlwaysOnTop_TICKBOX->isTicked());
+        QVERIFY(!bar->AlwaysOnTopTimer->isActive());
+        QCOMPARE(bar->AlwaysOnTop_TICKBOX->value(), std::int16_t{0});
+    }
+
+    void alwaysOnTopSwitchesTheKeeperLive()
+    {
+        openAbout();
+        ClickTick(about->AlwaysOnTop_TICKBOX);
+        QVERIFY(!bar->AlwaysOnTopTimer->isActive());
+        QCOMPARE(bar->AlwaysOnTop_TICKBOX->value(), std::int16_t{0});
+        ClickTick(about->AlwaysOnTop_TICKBOX);
+        QVERIFY(bar->AlwaysOnTopTimer->isActive());
+        QCOMPARE(bar->AlwaysOnTopTimer->interval(), 1000);
+        QCOMPARE(bar->AlwaysOnTop_TICKBOX->value(), std::int16_t{1});
+    }
+
+    void closePathsWriteWhatTheyShould_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<Keys>("writes");
+        const Keys saved{"AlwaysOnTop_TICKBOX", "SHUTDOWN_TICKBOX",   "RESTART_TICKBOX", "HIBERNATE_TICKBOX",
+                         "LOGOFF_TICKBOX",      "ALWAYS_ASK_TICKBOX", "ABOUT_Left",      "ABOUT_Top"};
+        QTest::newRow("save and close") << "click" << saved;
+        QTest::newRow("enter") << "enter" << saved;
+        QTest::newRow("escape") << "escape" << Keys{"ABOUT_Left", "ABOUT_Top"};
+        QTest::newRow("close box") << "close box" << Keys{"ABOUT_Left", "ABOUT_Top"};
+    }
+
+    void closePathsWriteWhatTheyShould()
+    {
+        QFETCH(QString, path);
+        QFETCH(Keys, writes);
+        openAbout();
+        ClickTick(about->LOGOFF_TICKBOX);
+        ClickTick(about->AlwaysOnTop_TICKBOX);
+        about->move(-20, 40);
+        if (path == "click")
+            QTest::mouseClick(about->SAVE_AND_CLOSE_BUTTON, Qt::LeftButton);
+        else if (path == "close box")
+            PressCloseBox(about.get());
+        else
+            PressKey(about.get(), path == "enter" ? Qt::Key_Return : Qt::Key_Escape);
+        QVERIFY(!about->isVisible());
+        QCOMPARE(written(), writes);
+        QCOMPARE(backend->values["ABOUT_Left"], std::string("-300"));
+        QCOMPARE(backend->values["ABOUT_Top"], std::string("600"));
+        QVERIFY(backend->flushes > 0);
+        if (writes.size() > 2) {
+            QCOMPARE(backend->values["AlwaysOnTop_TICKBOX"], std::string("0"));
+            QCOMPARE(backend->values["LOGOFF_TICKBOX"], std::string("1"));
+            QCOMPARE(backend->values["SHUTDOWN_TICKBOX"], std::string("0"));
+        }
+        // The bar keeps the live choice either way.
+        QCOMPARE(bar->LOGOFF_TICKBOX->value(), std::int16_t{1});
+    }
+
+    void unsavedChoiceLastsForTheRunOnly()
+    {
+        openAbout();
+        ClickTick(about->RESTART_TICKBOX);
+        PressCloseBox(about.get());
+        openAbout();
+        verifyGroupState(-1);
+        QCOMPARE(bar->RESTART_TICKBOX->value(), std::int16_t{1});
+    }
+
+    void doubleClickShowsTheContactUntilReopened()
+    {
+        openAbout();
+        QTest::mouseDClick(about->CREATOR_TEXTBOX, Qt::LeftButton);
+        QCOMPARE(about->CREATOR_TEXTBOX->text(), QString::fromUtf8(texts::kContactAddress));
+        QCOMPARE(about->CREATOR_TEXTBOX->accessibleName(), QString::fromUtf8(texts::kContactAddress));
+        PressCloseBox(about.get());
+        openAbout();
+        QCOMPARE(about->CREATOR_TEXTBOX->text(), QString::fromUtf8(texts::kCreditLine));
+    }
+};
+
+QTEST_MAIN(AboutWindowTest)
+#include "AboutWindowTest.moc"
