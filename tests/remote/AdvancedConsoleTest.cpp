@@ -1,0 +1,4 @@
+#include <QtTest>
+class AdvancedConsoleTest : public QObject { Q_OBJECT };
+QTEST_MAIN(AdvancedConsoleTest)
+#include "AdvancedConsoleTest.moc"
