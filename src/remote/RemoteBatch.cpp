@@ -2,8 +2,8 @@
 
 namespace voltrail {
 
-void BatchRunRows(std::span<const ConsoleRow> rows, const std::string& timeOutText,
-                  CommandDisplay& display, ShellLauncher& launcher)
+void BatchRunRows(std::span<const ConsoleRow> rows, const std::string& timeOutText, CommandDisplay& display,
+                  ShellLauncher& launcher)
 {
     for (const ConsoleRow& row : rows) {
         if (row.batchMark == 1)

@@ -16,8 +16,8 @@ struct ConsoleRow {
 
 // Runs every row whose mark is exactly 1, in row order: all lines of one row
 // before any line of the next. Unmarked rows are never run.
-void BatchRunRows(std::span<const ConsoleRow> rows, const std::string& timeOutText,
-                  CommandDisplay& display, ShellLauncher& launcher);
+void BatchRunRows(std::span<const ConsoleRow> rows, const std::string& timeOutText, CommandDisplay& display,
+                  ShellLauncher& launcher);
 
 // Aborts every row in row order, whatever its marks and ticks, empty names
 // included: one line per row.

@@ -2,6 +2,7 @@
 
 #include "remote/LineEditCommandDisplay.h"
 #include "remote/RemoteBatch.h"
+#include "remote/RemoteControls.h"
 #include "ui/Controls.h"
 #include "ui/Texts.h"
 #include "ui/TickBox.h"
@@ -14,9 +15,9 @@
 
 namespace voltrail {
 
-namespace {
+using namespace remote_controls;
 
-const QString kTimeOutCaption = QStringLiteral("Shutdown Timeout (Seconds)");
+namespace {
 
 // Rows stand 360 twips apart, fifteen to a column; the right-hand column is
 // shifted 7200 twips.
@@ -24,20 +25,6 @@ constexpr int kRowsPerColumn = 15;
 constexpr int kFirstRowTop = 720;
 constexpr int kRowPitch = 360;
 constexpr int kColumnShift = 7200;
-
-template <typename W>
-W* Named(W* control, const QString& accessibleName)
-{
-    control->setAccessibleName(accessibleName);
-    return control;
-}
-
-QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text)
-{
-    QLabel* label = MakeLabel(parent, name, text);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
-}
 
 QString RowName(int n, const char* what)
 {
@@ -52,26 +39,25 @@ ZT_VOLTRAIL_SGUI_ADVANCED::ZT_VOLTRAIL_SGUI_ADVANCED(Services& services, QWidget
 {
     // Client area 14505 x 6960 twips. Created in tab order, so the focus
     // chain is right from the start.
-    CLOSE_BUTTON = PlaceTwips(
-        Named(MakeButton(this, "CLOSE_BUTTON", QStringLiteral("Close")), QStringLiteral("Close")), 7320, 6360,
-        1215, 375);
+    CLOSE_BUTTON =
+        PlaceTwips(Named(MakeButton(this, "CLOSE_BUTTON", QStringLiteral("Close")), QStringLiteral("Close")),
+                   7320, 6360, 1215, 375);
     SetCloseButton(CLOSE_BUTTON);
 
-    ZT_TITLE_1 = PlaceTwips(MakeTitleLabel(this, "ZT_TITLE_1", QLatin1String(texts::kMakerName)), 120, 120,
-                            2655, 375);
-    ZT_TITLE_2 = PlaceTwips(MakeTitleLabel(this, "ZT_TITLE_2", QLatin1String(texts::kProductName)), 2880,
-                            120, 2055, 375);
+    ZT_TITLE_1 =
+        PlaceTwips(MakeTitleLabel(this, "ZT_TITLE_1", QLatin1String(texts::kMakerName)), 120, 120, 2655, 375);
+    ZT_TITLE_2 = PlaceTwips(MakeTitleLabel(this, "ZT_TITLE_2", QLatin1String(texts::kProductName)), 2880, 120,
+                            2055, 375);
     SHUTDOWN_TIMEOUT_1_LABEL =
         PlaceTwips(MakeCaption(this, "SHUTDOWN_TIMEOUT_1_LABEL", kTimeOutCaption), 5040, 120, 2175, 255);
-    SHUTDOWN_TIMEOUT_2_LABEL = PlaceTwips(
-        MakeCaption(this, "SHUTDOWN_TIMEOUT_2_LABEL", QStringLiteral("0-315360000 (10 years)")), 5400, 360,
-        1815, 255);
+    SHUTDOWN_TIMEOUT_2_LABEL =
+        PlaceTwips(MakeCaption(this, "SHUTDOWN_TIMEOUT_2_LABEL", kTimeOutHint), 5400, 360, 1815, 255);
     SHUTDOWN_TIMEOUT_TEXTBOX =
         PlaceTwips(MakeTextBox(this, "SHUTDOWN_TIMEOUT_TEXTBOX", QStringLiteral("30"), kTimeOutCaption), 7320,
                    120, 1095, 315);
-    SGUI_ADVANCED_LABEL = PlaceTwips(
-        MakeTitleLabel(this, "SGUI_ADVANCED_LABEL", QStringLiteral("SHUTDOWN GUI - ADVANCED")), 8640, 120, 5655,
-        375);
+    SGUI_ADVANCED_LABEL =
+        PlaceTwips(MakeTitleLabel(this, "SGUI_ADVANCED_LABEL", QStringLiteral("SHUTDOWN GUI - ADVANCED")),
+                   8640, 120, 5655, 375);
 
     Line1 = PlaceTwips(new QFrame(this), 7200 - kTwipsPerPixel / 2, 600, kTwipsPerPixel, 6240 - 600);
     Line1->setObjectName(QStringLiteral("Line1"));
@@ -91,9 +77,9 @@ ZT_VOLTRAIL_SGUI_ADVANCED::ZT_VOLTRAIL_SGUI_ADVANCED(Services& services, QWidget
     ABORT_ALL_BUTTON = PlaceTwips(
         Named(MakeButton(this, "ABORT_ALL_BUTTON", QStringLiteral("ABORT ALL")), QStringLiteral("ABORT ALL")),
         4440, 6360, 1215, 375);
-    SAVE_BUTTON = PlaceTwips(
-        Named(MakeButton(this, "SAVE_BUTTON", QStringLiteral("Save")), QStringLiteral("Save")), 5880, 6360,
-        1215, 375);
+    SAVE_BUTTON =
+        PlaceTwips(Named(MakeButton(this, "SAVE_BUTTON", QStringLiteral("Save")), QStringLiteral("Save")),
+                   5880, 6360, 1215, 375);
     ALL_CMD_COMMANDS_TEXTBOX =
         PlaceTwips(MakeTextBox(this, "ALL_CMD_COMMANDS_TEXTBOX", QLatin1String(texts::kCommandPlaceholder),
                                QStringLiteral("Command line")),
@@ -105,15 +91,17 @@ ZT_VOLTRAIL_SGUI_ADVANCED::ZT_VOLTRAIL_SGUI_ADVANCED(Services& services, QWidget
         chain.insert(chain.end(), {row.BATCH_RUN_TICKBOX, row.PC_NAME_TEXTBOX, row.SHUTDOWN_TICKBOX,
                                    row.RESTART_TICKBOX, row.FORCE_TICKBOX, row.RUN_BUTTON, row.ABORT_BUTTON});
     }
-    chain.insert(chain.end(),
-                 {ENABLE_BATCH_RUN_TICKBOX, BATCH_RUN_BUTTON, ABORT_ALL_BUTTON, SAVE_BUTTON, ALL_CMD_COMMANDS_TEXTBOX});
+    chain.insert(chain.end(), {ENABLE_BATCH_RUN_TICKBOX, BATCH_RUN_BUTTON, ABORT_ALL_BUTTON, SAVE_BUTTON,
+                               ALL_CMD_COMMANDS_TEXTBOX});
     for (size_t i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 
     connect(ENABLE_BATCH_RUN_TICKBOX, &TickBox::valueChanged, this,
             &ZT_VOLTRAIL_SGUI_ADVANCED::ENABLE_BATCH_RUN_TICKBOX_Click);
-    connect(BATCH_RUN_BUTTON, &QPushButton::clicked, this, &ZT_VOLTRAIL_SGUI_ADVANCED::BATCH_RUN_BUTTON_Click);
-    connect(ABORT_ALL_BUTTON, &QPushButton::clicked, this, &ZT_VOLTRAIL_SGUI_ADVANCED::ABORT_ALL_BUTTON_Click);
+    connect(BATCH_RUN_BUTTON, &QPushButton::clicked, this,
+            &ZT_VOLTRAIL_SGUI_ADVANCED::BATCH_RUN_BUTTON_Click);
+    connect(ABORT_ALL_BUTTON, &QPushButton::clicked, this,
+            &ZT_VOLTRAIL_SGUI_ADVANCED::ABORT_ALL_BUTTON_Click);
     connect(SAVE_BUTTON, &QPushButton::clicked, this, &ZT_VOLTRAIL_SGUI_ADVANCED::SAVE_BUTTON_Click);
     connect(CLOSE_BUTTON, &QPushButton::clicked, this, &ZT_VOLTRAIL_SGUI_ADVANCED::CLOSE_BUTTON_Click);
 }
@@ -123,9 +111,7 @@ void ZT_VOLTRAIL_SGUI_ADVANCED::BuildRow(int n)
     Row& row = ROW(n);
     const int top = kFirstRowTop + kRowPitch * ((n - 1) % kRowsPerColumn);
     const int shift = n > kRowsPerColumn ? kColumnShift : 0;
-    const auto name = [n](const char* kind, const char* suffix) {
-        return RowControlName(kind, n, suffix);
-    };
+    const auto name = [n](const char* kind, const char* suffix) { return RowControlName(kind, n, suffix); };
 
     const std::string numberName = RowNumberBoxName(n);
     row.NUMBER_TEXTBOX =
@@ -143,13 +129,13 @@ void ZT_VOLTRAIL_SGUI_ADVANCED::BuildRow(int n)
     numberFont.setBold(true);
     row.NUMBER_TEXTBOX->setFont(numberFont);
 
-    row.BATCH_RUN_TICKBOX = PlaceTwips(
-        Named(MakeTickBox(this, name("BATCH_RUN", "TICKBOX").c_str(), QStringLiteral("Batch Run")),
-              RowName(n, "Batch Run")),
-        600 + shift, top, 1095, 255);
-    row.PC_NAME_TEXTBOX = PlaceTwips(
-        MakeTextBox(this, name("PC_NAME", "TEXTBOX").c_str(), QString(), RowName(n, "PC name")), 1800 + shift,
-        top, 2055, 285);
+    row.BATCH_RUN_TICKBOX =
+        PlaceTwips(Named(MakeTickBox(this, name("BATCH_RUN", "TICKBOX").c_str(), QStringLiteral("Batch Run")),
+                         RowName(n, "Batch Run")),
+                   600 + shift, top, 1095, 255);
+    row.PC_NAME_TEXTBOX =
+        PlaceTwips(MakeTextBox(this, name("PC_NAME", "TEXTBOX").c_str(), QString(), RowName(n, "PC name")),
+                   1800 + shift, top, 2055, 285);
     row.SHUTDOWN_TICKBOX =
         PlaceTwips(Named(MakeTickBox(this, name("SHUTDOWN", "TICKBOX").c_str(), QStringLiteral("S")),
                          RowName(n, "Shutdown")),
@@ -158,16 +144,16 @@ void ZT_VOLTRAIL_SGUI_ADVANCED::BuildRow(int n)
         PlaceTwips(Named(MakeTickBox(this, name("RESTART", "TICKBOX").c_str(), QStringLiteral("R")),
                          RowName(n, "Restart")),
                    4560 + shift, top, 495, 255);
-    row.FORCE_TICKBOX =
-        PlaceTwips(Named(MakeTickBox(this, name("FORCE", "TICKBOX").c_str(), QStringLiteral("F")),
-                         RowName(n, "Force")),
-                   5160 + shift, top, 495, 255);
+    row.FORCE_TICKBOX = PlaceTwips(
+        Named(MakeTickBox(this, name("FORCE", "TICKBOX").c_str(), QStringLiteral("F")), RowName(n, "Force")),
+        5160 + shift, top, 495, 255);
     row.RUN_BUTTON = PlaceTwips(
         Named(MakeButton(this, name("RUN", "BUTTON").c_str(), QStringLiteral("Run")), RowName(n, "Run")),
         5760 + shift, top, 615, 255);
-    row.ABORT_BUTTON = PlaceTwips(
-        Named(MakeButton(this, name("ABORT", "BUTTON").c_str(), QStringLiteral("Abort")), RowName(n, "Abort")),
-        6480 + shift, top, 615, 255);
+    row.ABORT_BUTTON =
+        PlaceTwips(Named(MakeButton(this, name("ABORT", "BUTTON").c_str(), QStringLiteral("Abort")),
+                         RowName(n, "Abort")),
+                   6480 + shift, top, 615, 255);
 
     connect(row.RUN_BUTTON, &QPushButton::clicked, this, [this, n] { RUN_n_BUTTON_Click(n); });
     connect(row.ABORT_BUTTON, &QPushButton::clicked, this, [this, n] { ABORT_n_BUTTON_Click(n); });
@@ -180,7 +166,8 @@ void ZT_VOLTRAIL_SGUI_ADVANCED::Form_Load()
     for (int n = 1; n <= kConsoleRowCount; ++n)
         ROW(n).BATCH_RUN_TICKBOX->setValue(settings().LoadTick(RowControlName("BATCH_RUN", n, "TICKBOX"), 0));
     for (int n = 1; n <= kConsoleRowCount; ++n)
-        ROW(n).PC_NAME_TEXTBOX->setText(ToQString(settings().LoadText(RowControlName("PC_NAME", n, "TEXTBOX"), "")));
+        ROW(n).PC_NAME_TEXTBOX->setText(
+            ToQString(settings().LoadText(RowControlName("PC_NAME", n, "TEXTBOX"), "")));
     for (int n = 1; n <= kConsoleRowCount; ++n)
         ROW(n).SHUTDOWN_TICKBOX->setValue(settings().LoadTick(RowControlName("SHUTDOWN", n, "TICKBOX"), 0));
     for (int n = 1; n <= kConsoleRowCount; ++n)
@@ -241,7 +228,8 @@ void ZT_VOLTRAIL_SGUI_ADVANCED::SAVE_BUTTON_Click()
     for (int n = 1; n <= kConsoleRowCount; ++n)
         settings().SaveTick(RowControlName("BATCH_RUN", n, "TICKBOX"), ROW(n).BATCH_RUN_TICKBOX->value());
     for (int n = 1; n <= kConsoleRowCount; ++n)
-        settings().SaveText(RowControlName("PC_NAME", n, "TEXTBOX"), ROW(n).PC_NAME_TEXTBOX->text().toStdString());
+        settings().SaveText(RowControlName("PC_NAME", n, "TEXTBOX"),
+                            ROW(n).PC_NAME_TEXTBOX->text().toStdString());
     for (int n = 1; n <= kConsoleRowCount; ++n)
         settings().SaveTick(RowControlName("SHUTDOWN", n, "TICKBOX"), ROW(n).SHUTDOWN_TICKBOX->value());
     for (int n = 1; n <= kConsoleRowCount; ++n)

@@ -1,6 +1,7 @@
 #include "remote/ZT_VOLTRAIL_SGUI_SIMPLE.h"
 
 #include "remote/LineEditCommandDisplay.h"
+#include "remote/RemoteControls.h"
 #include "remote/RemoteRow.h"
 #include "remote/ZT_VOLTRAIL_SGUI_ADVANCED.h"
 #include "ui/Controls.h"
@@ -13,37 +14,20 @@
 
 namespace voltrail {
 
-namespace {
-
-const QString kTimeOutCaption = QStringLiteral("Shutdown Timeout (Seconds)");
-
-QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text)
-{
-    QLabel* label = MakeLabel(parent, name, text);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
-}
-
-template <typename W>
-W* Named(W* control, const QString& accessibleName)
-{
-    control->setAccessibleName(accessibleName);
-    return control;
-}
-
-} // namespace
+using namespace remote_controls;
 
 ZT_VOLTRAIL_SGUI_SIMPLE::ZT_VOLTRAIL_SGUI_SIMPLE(Services& services, QWidget* owner)
-    : Form(services, owner, "ZT_VOLTRAIL_SGUI_SIMPLE",
-           QStringLiteral("ZT-VOLTRAIL - SHUTDOWN GUI - SIMPLE"), "SGUI_SIM", {1000, 1000, 6450, 3225})
+    : Form(services, owner, "ZT_VOLTRAIL_SGUI_SIMPLE", QStringLiteral("ZT-VOLTRAIL - SHUTDOWN GUI - SIMPLE"),
+           "SGUI_SIM", {1000, 1000, 6450, 3225})
 {
     // Client area 6360 x 3150 twips.
-    ZT_TITLE_1 = PlaceTwips(MakeTitleLabel(this, "ZT_TITLE_1", QLatin1String(texts::kMakerName)), 120, 120,
-                            1935, 375);
-    ZT_TITLE_2 = PlaceTwips(MakeTitleLabel(this, "ZT_TITLE_2", QLatin1String(texts::kProductName)), 2160,
-                            120, 1575, 375);
-    SGUI_SIMPLE_LABEL = PlaceTwips(
-        MakeTitleLabel(this, "SGUI_SIMPLE_LABEL", QStringLiteral("SHUTDOWN GUI - SIMPLE")), 3840, 120, 2400, 375);
+    ZT_TITLE_1 =
+        PlaceTwips(MakeTitleLabel(this, "ZT_TITLE_1", QLatin1String(texts::kMakerName)), 120, 120, 1935, 375);
+    ZT_TITLE_2 = PlaceTwips(MakeTitleLabel(this, "ZT_TITLE_2", QLatin1String(texts::kProductName)), 2160, 120,
+                            1575, 375);
+    SGUI_SIMPLE_LABEL =
+        PlaceTwips(MakeTitleLabel(this, "SGUI_SIMPLE_LABEL", QStringLiteral("SHUTDOWN GUI - SIMPLE")), 3840,
+                   120, 2400, 375);
 
     ALL_CMD_COMMANDS_TEXTBOX =
         PlaceTwips(MakeTextBox(this, "ALL_CMD_COMMANDS_TEXTBOX", QLatin1String(texts::kCommandPlaceholder),
@@ -51,23 +35,23 @@ ZT_VOLTRAIL_SGUI_SIMPLE::ZT_VOLTRAIL_SGUI_SIMPLE(Services& services, QWidget* ow
                    120, 600, 6120, 375);
     LineEditCommandDisplay::Prepare(*ALL_CMD_COMMANDS_TEXTBOX);
 
-    PC_NAME_S_LABEL = PlaceTwips(MakeCaption(this, "PC_NAME_S_LABEL", QStringLiteral("PC Name")), 120, 1140,
-                                 855, 315);
+    PC_NAME_S_LABEL =
+        PlaceTwips(MakeCaption(this, "PC_NAME_S_LABEL", QStringLiteral("PC Name")), 120, 1140, 855, 315);
     PC_NAME_SSS_TEXTBOX =
         PlaceTwips(MakeTextBox(this, "PC_NAME_SSS_TEXTBOX", QString(), QStringLiteral("PC Name")), 1080, 1140,
                    2295, 315);
     SHUTDOWN_TIMEOUT_1_LABEL =
         PlaceTwips(MakeCaption(this, "SHUTDOWN_TIMEOUT_1_LABEL", kTimeOutCaption), 120, 1560, 2175, 255);
-    SHUTDOWN_TIMEOUT_2_LABEL = PlaceTwips(
-        MakeCaption(this, "SHUTDOWN_TIMEOUT_2_LABEL", QStringLiteral("0-315360000 (10 years)")), 480, 1800,
-        1815, 255);
+    SHUTDOWN_TIMEOUT_2_LABEL =
+        PlaceTwips(MakeCaption(this, "SHUTDOWN_TIMEOUT_2_LABEL", kTimeOutHint), 480, 1800, 1815, 255);
     SHUTDOWN_TIMEOUT_TEXTBOX =
         PlaceTwips(MakeTextBox(this, "SHUTDOWN_TIMEOUT_TEXTBOX", QStringLiteral("30"), kTimeOutCaption), 2400,
                    1560, 975, 315);
 
-    SHUTDOWN_SSS_TICKBOX = PlaceTwips(
-        Named(MakeTickBox(this, "SHUTDOWN_SSS_TICKBOX", QStringLiteral("Shutdown")), QStringLiteral("Shutdown")),
-        120, 2280, 1095, 255);
+    SHUTDOWN_SSS_TICKBOX =
+        PlaceTwips(Named(MakeTickBox(this, "SHUTDOWN_SSS_TICKBOX", QStringLiteral("Shutdown")),
+                         QStringLiteral("Shutdown")),
+                   120, 2280, 1095, 255);
     RESTART_SSS_TICKBOX = PlaceTwips(
         Named(MakeTickBox(this, "RESTART_SSS_TICKBOX", QStringLiteral("Restart")), QStringLiteral("Restart")),
         1320, 2280, 1095, 255);
@@ -77,21 +61,22 @@ ZT_VOLTRAIL_SGUI_SIMPLE::ZT_VOLTRAIL_SGUI_SIMPLE(Services& services, QWidget* ow
 
     // On the right: the taller SGUI Advanced beside Run and Abort, Save and
     // Close along the bottom.
-    SGUI_ADVANCED_BUTTON = PlaceTwips(Named(MakeButton(this, "SGUI_ADVANCED_BUTTON", QStringLiteral("SGUI Advanced")),
-                                            QStringLiteral("SGUI Advanced")),
-                                      3600, 1140, 1215, 855);
-    RUN_SSS_BUTTON = PlaceTwips(
-        Named(MakeButton(this, "RUN_SSS_BUTTON", QStringLiteral("Run")), QStringLiteral("Run")), 4920, 1140,
-        1335, 375);
+    SGUI_ADVANCED_BUTTON =
+        PlaceTwips(Named(MakeButton(this, "SGUI_ADVANCED_BUTTON", QStringLiteral("SGUI Advanced")),
+                         QStringLiteral("SGUI Advanced")),
+                   3600, 1140, 1215, 855);
+    RUN_SSS_BUTTON =
+        PlaceTwips(Named(MakeButton(this, "RUN_SSS_BUTTON", QStringLiteral("Run")), QStringLiteral("Run")),
+                   4920, 1140, 1335, 375);
     ABORT_SSS_BUTTON = PlaceTwips(
         Named(MakeButton(this, "ABORT_SSS_BUTTON", QStringLiteral("Abort")), QStringLiteral("Abort")), 4920,
         1620, 1335, 375);
-    SAVE_BUTTON = PlaceTwips(
-        Named(MakeButton(this, "SAVE_BUTTON", QStringLiteral("Save")), QStringLiteral("Save")), 3600, 2280,
-        1215, 375);
-    CLOSE_BUTTON = PlaceTwips(
-        Named(MakeButton(this, "CLOSE_BUTTON", QStringLiteral("Close")), QStringLiteral("Close")), 4920, 2280,
-        1335, 375);
+    SAVE_BUTTON =
+        PlaceTwips(Named(MakeButton(this, "SAVE_BUTTON", QStringLiteral("Save")), QStringLiteral("Save")),
+                   3600, 2280, 1215, 375);
+    CLOSE_BUTTON =
+        PlaceTwips(Named(MakeButton(this, "CLOSE_BUTTON", QStringLiteral("Close")), QStringLiteral("Close")),
+                   4920, 2280, 1335, 375);
     SetCloseButton(CLOSE_BUTTON);
 
     SetTabOrder({PC_NAME_SSS_TEXTBOX, SHUTDOWN_TIMEOUT_TEXTBOX, SHUTDOWN_SSS_TICKBOX, RESTART_SSS_TICKBOX,

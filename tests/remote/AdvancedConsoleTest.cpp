@@ -67,7 +67,8 @@ private slots:
         for (int n = 1; n <= kConsoleRowCount; ++n) {
             auto& row = w->ROW(n);
             QCOMPARE(row.PC_NAME_TEXTBOX->text(), QString());
-            for (TickBox* box : {row.BATCH_RUN_TICKBOX, row.SHUTDOWN_TICKBOX, row.RESTART_TICKBOX, row.FORCE_TICKBOX})
+            for (TickBox* box :
+                 {row.BATCH_RUN_TICKBOX, row.SHUTDOWN_TICKBOX, row.RESTART_TICKBOX, row.FORCE_TICKBOX})
                 QCOMPARE(box->value(), std::int16_t{0});
             QCOMPARE(row.NUMBER_TEXTBOX->text(), QString::number(n));
             QCOMPARE(row.NUMBER_TEXTBOX->objectName(), QString::fromStdString(RowNumberBoxName(n)));
@@ -116,8 +117,8 @@ private slots:
             expected << r.BATCH_RUN_TICKBOX << r.PC_NAME_TEXTBOX << r.SHUTDOWN_TICKBOX << r.RESTART_TICKBOX
                      << r.FORCE_TICKBOX << r.RUN_BUTTON << r.ABORT_BUTTON;
         }
-        expected << w->ENABLE_BATCH_RUN_TICKBOX << w->BATCH_RUN_BUTTON << w->ABORT_ALL_BUTTON << w->SAVE_BUTTON
-                 << w->ALL_CMD_COMMANDS_TEXTBOX;
+        expected << w->ENABLE_BATCH_RUN_TICKBOX << w->BATCH_RUN_BUTTON << w->ABORT_ALL_BUTTON
+                 << w->SAVE_BUTTON << w->ALL_CMD_COMMANDS_TEXTBOX;
         QList<QWidget*> chain;
         QWidget* next = w->CLOSE_BUTTON;
         do {
@@ -234,11 +235,23 @@ private slots:
         QTest::addColumn<QString>("f");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("neither S nor R") << "0" << "0" << "1" << "RUN" << QStringList{};
-        QTest::newRow("S and R") << "1" << "1" << "0" << "RUN"
+        QTest::newRow("neither S nor R") << "0"
+                                         << "0"
+                                         << "1"
+                                         << "RUN" << QStringList{};
+        QTest::newRow("S and R") << "1"
+                                 << "1"
+                                 << "0"
+                                 << "RUN"
                                  << QStringList{"shutdown /s /m \\\\ /t 30", "shutdown /g /m \\\\ /t 30"};
-        QTest::newRow("stored F 2") << "1" << "1" << "2" << "RUN" << QStringList{};
-        QTest::newRow("abort, empty name") << "1" << "0" << "0" << "ABORT" << QStringList{"shutdown /a /m \\\\"};
+        QTest::newRow("stored F 2") << "1"
+                                    << "1"
+                                    << "2"
+                                    << "RUN" << QStringList{};
+        QTest::newRow("abort, empty name") << "1"
+                                           << "0"
+                                           << "0"
+                                           << "ABORT" << QStringList{"shutdown /a /m \\\\"};
     }
 
     void rowRunAndAbortFollowTheRules()
@@ -276,7 +289,8 @@ private slots:
         click(w->ROW(20).FORCE_TICKBOX);
         click(w->ENABLE_BATCH_RUN_TICKBOX);
         click(w->BATCH_RUN_BUTTON);
-        QCOMPARE(launcher->lines(), (Lines{"shutdown /s /m \\\\PC3 /t 60", "shutdown /g /f /m \\\\PC20 /t 60"}));
+        QCOMPARE(launcher->lines(),
+                 (Lines{"shutdown /s /m \\\\PC3 /t 60", "shutdown /g /f /m \\\\PC20 /t 60"}));
         QCOMPARE(w->ALL_CMD_COMMANDS_TEXTBOX->text(), QStringLiteral("shutdown /g /f /m \\\\PC20 /t 60"));
         // Nothing but the display changed: the batch can run again at once.
         QVERIFY(w->BATCH_RUN_BUTTON->isEnabled());

@@ -91,13 +91,27 @@ private slots:
         QTest::addColumn<QStringList>("runLines");
         const QString sLine = QStringLiteral("shutdown /s /m \\\\SRV01 /t 30");
         const QString gLine = QStringLiteral("shutdown /g /m \\\\SRV01 /t 30");
-        QTest::newRow("none") << "0" << "0" << "0" << true << true << QStringList{};
-        QTest::newRow("shutdown") << "1" << "0" << "0" << true << false << QStringList{sLine};
-        QTest::newRow("restart") << "0" << "1" << "0" << false << true << QStringList{gLine};
-        QTest::newRow("both, from elsewhere") << "1" << "1" << "0" << false << false << QStringList{sLine, gLine};
-        QTest::newRow("force 2 runs nothing") << "1" << "0" << "2" << true << false << QStringList{};
-        QTest::newRow("shutdown 2 is clear") << "2" << "0" << "0" << true << true << QStringList{};
-        QTest::newRow("not a number") << "yes" << "1" << "0" << false << true << QStringList{gLine};
+        QTest::newRow("none") << "0"
+                              << "0"
+                              << "0" << true << true << QStringList{};
+        QTest::newRow("shutdown") << "1"
+                                  << "0"
+                                  << "0" << true << false << QStringList{sLine};
+        QTest::newRow("restart") << "0"
+                                 << "1"
+                                 << "0" << false << true << QStringList{gLine};
+        QTest::newRow("both, from elsewhere") << "1"
+                                              << "1"
+                                              << "0" << false << false << QStringList{sLine, gLine};
+        QTest::newRow("force 2 runs nothing") << "1"
+                                              << "0"
+                                              << "2" << true << false << QStringList{};
+        QTest::newRow("shutdown 2 is clear") << "2"
+                                             << "0"
+                                             << "0" << true << true << QStringList{};
+        QTest::newRow("not a number") << "yes"
+                                      << "1"
+                                      << "0" << false << true << QStringList{gLine};
     }
 
     void storedTicksApplyTheExclusionOnLoad()
@@ -130,20 +144,31 @@ private slots:
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("line");
-        QTest::newRow("forced shutdown") << "SRV01" << "30" << QStringList{"SHUTDOWN_SSS_TICKBOX", "FORCE_SSS_TICKBOX"}
-                                         << "RUN_SSS_BUTTON" << "shutdown /s /f /m \\\\SRV01 /t 30";
-        QTest::newRow("restart") << "SRV01" << "0" << QStringList{"RESTART_SSS_TICKBOX"} << "RUN_SSS_BUTTON"
+        QTest::newRow("forced shutdown")
+            << "SRV01"
+            << "30" << QStringList{"SHUTDOWN_SSS_TICKBOX", "FORCE_SSS_TICKBOX"} << "RUN_SSS_BUTTON"
+            << "shutdown /s /f /m \\\\SRV01 /t 30";
+        QTest::newRow("restart") << "SRV01"
+                                 << "0" << QStringList{"RESTART_SSS_TICKBOX"} << "RUN_SSS_BUTTON"
                                  << "shutdown /g /m \\\\SRV01 /t 0";
-        QTest::newRow("force alone") << "SRV01" << "30" << QStringList{"FORCE_SSS_TICKBOX"} << "RUN_SSS_BUTTON"
+        QTest::newRow("force alone") << "SRV01"
+                                     << "30" << QStringList{"FORCE_SSS_TICKBOX"} << "RUN_SSS_BUTTON"
                                      << QString();
-        QTest::newRow("abort ignores the ticks") << "SRV01" << "30" << QStringList{"SHUTDOWN_SSS_TICKBOX"}
-                                                 << "ABORT_SSS_BUTTON" << "shutdown /a /m \\\\SRV01";
-        QTest::newRow("abort, empty name") << "" << "30" << QStringList{} << "ABORT_SSS_BUTTON"
+        QTest::newRow("abort ignores the ticks")
+            << "SRV01"
+            << "30" << QStringList{"SHUTDOWN_SSS_TICKBOX"} << "ABORT_SSS_BUTTON"
+            << "shutdown /a /m \\\\SRV01";
+        QTest::newRow("abort, empty name") << ""
+                                           << "30" << QStringList{} << "ABORT_SSS_BUTTON"
                                            << "shutdown /a /m \\\\";
-        QTest::newRow("odd time-out as typed") << " SRV 01 " << "ten & more" << QStringList{"SHUTDOWN_SSS_TICKBOX"}
-                                               << "RUN_SSS_BUTTON" << "shutdown /s /m \\\\ SRV 01  /t ten & more";
-        QTest::newRow("empty time-out") << "SRV01" << "" << QStringList{"RESTART_SSS_TICKBOX", "FORCE_SSS_TICKBOX"}
-                                        << "RUN_SSS_BUTTON" << "shutdown /g /f /m \\\\SRV01 /t ";
+        QTest::newRow("odd time-out as typed")
+            << " SRV 01 "
+            << "ten & more" << QStringList{"SHUTDOWN_SSS_TICKBOX"} << "RUN_SSS_BUTTON"
+            << "shutdown /s /m \\\\ SRV 01  /t ten & more";
+        QTest::newRow("empty time-out")
+            << "SRV01"
+            << "" << QStringList{"RESTART_SSS_TICKBOX", "FORCE_SSS_TICKBOX"} << "RUN_SSS_BUTTON"
+            << "shutdown /g /f /m \\\\SRV01 /t ";
     }
 
     void runAndAbortLaunchWhatTheBoxShows()
@@ -196,9 +221,9 @@ private slots:
         QTest::mouseClick(w->FORCE_SSS_TICKBOX, Qt::LeftButton);
         QTest::mouseClick(w->SAVE_BUTTON, Qt::LeftButton);
         QVERIFY(w->isVisible()); // Save keeps the window open
-        QCOMPARE(backend->writes, (Lines{"SGUI_SIM_Left", "SGUI_SIM_Top", "PC_NAME_SSS_TEXTBOX",
-                                         "SHUTDOWN_TIMEOUT_TEXTBOX", "SHUTDOWN_SSS_TICKBOX", "RESTART_SSS_TICKBOX",
-                                         "FORCE_SSS_TICKBOX"}));
+        QCOMPARE(backend->writes,
+                 (Lines{"SGUI_SIM_Left", "SGUI_SIM_Top", "PC_NAME_SSS_TEXTBOX", "SHUTDOWN_TIMEOUT_TEXTBOX",
+                        "SHUTDOWN_SSS_TICKBOX", "RESTART_SSS_TICKBOX", "FORCE_SSS_TICKBOX"}));
         QCOMPARE(backend->flushes, 1);
         QCOMPARE(backend->values["SGUI_SIM_Left"], std::string("1500"));
         QCOMPARE(backend->values["SGUI_SIM_Top"], std::string("750"));
