@@ -1,5 +1,7 @@
 #include "remote/ConsoleKeys.h"
 
+#include <utility>
+
 namespace voltrail {
 
 std::string RowControlName(std::string_view kind, int row, std::string_view suffix)
