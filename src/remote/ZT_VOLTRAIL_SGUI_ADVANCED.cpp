@@ -37,8 +37,7 @@ ZT_VOLTRAIL_SGUI_ADVANCED::ZT_VOLTRAIL_SGUI_ADVANCED(Services& services, QWidget
     : Form(services, owner, "ZT_VOLTRAIL_SGUI_ADVANCED",
            QStringLiteral("ZT-VOLTRAIL - SHUTDOWN GUI - ADVANCED"), "SGUI_ADV", {1000, 1000, 14595, 7300})
 {
-    // Client area 14505 x 6960 twips. Created in tab order, so the focus
-    // chain is right from the start.
+    // Client area 14505 x 6960 twips. Controls are created in tab order.
     CLOSE_BUTTON =
         PlaceTwips(Named(MakeButton(this, "CLOSE_BUTTON", QStringLiteral("Close")), QStringLiteral("Close")),
                    7320, 6360, 1215, 375);
