@@ -2,19 +2,113 @@
 
 #include "actions/WindowsCommandLine.h"
 
-#include <QProcess>
+#include <QCoreApplication>
 #include <QStandardPaths>
-#include <QStringList>
+#include <QTimer>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <vector>
+
+extern char** environ;
 
 namespace voltrail {
 
 namespace {
 
-void ReportFailure(const std::string& commandLine, const QString& reason)
+void ReportFailure(const std::string& commandLine, const std::string& reason)
 {
-    std::fprintf(stderr, "ZT-VOLTRAIL: cannot start \"%s\": %s\n", commandLine.c_str(), qPrintable(reason));
+    std::fprintf(stderr, "ZT-VOLTRAIL: cannot start \"%s\": %s\n", commandLine.c_str(), reason.c_str());
 }
+
+// Started programs are never waited for, but they must not linger as zombies:
+// the ones that have ended are collected at the next launch and once a second
+// while any is still running (and not at all when none is).
+class Reaper {
+public:
+    static Reaper& instance()
+    {
+        static Reaper reaper;
+        return reaper;
+    }
+
+    void add(pid_t pid)
+    {
+        pending_->push_back(pid);
+        collect(*pending_);
+        schedule();
+    }
+
+private:
+    using Pids = std::vector<pid_t>;
+
+    static void collect(Pids& pids)
+    {
+        std::erase_if(pids, [](pid_t pid) {
+            int status = 0;
+            const pid_t result = waitpid(pid, &status, WNOHANG);
+            return result == pid || (result < 0 && errno == ECHILD);
+        });
+    }
+
+    void schedule()
+    {
+        if (scheduled_ || pending_->empty() || !QCoreApplication::instance())
+            return;
+        scheduled_ = true;
+        QTimer::singleShot(1000, [this, pids = pending_] {
+            scheduled_ = false;
+            collect(*pids);
+            schedule();
+        });
+    }
+
+    std::shared_ptr<Pids> pending_ = std::make_shared<Pids>();
+    bool scheduled_ = false;
+};
+
+// posix_spawn creates the process without copying this one, which keeps a
+// batch of sixty lines quick; the child starts a session of its own, with
+// default signal handling and nothing of ours but the environment.
+class SpawnSetup {
+public:
+    explicit SpawnSetup(bool hidden)
+    {
+        posix_spawn_file_actions_init(&actions_);
+        posix_spawn_file_actions_addopen(&actions_, 0, "/dev/null", O_RDONLY, 0);
+        if (hidden) {
+            posix_spawn_file_actions_addopen(&actions_, 1, "/dev/null", O_WRONLY, 0);
+            posix_spawn_file_actions_addopen(&actions_, 2, "/dev/null", O_WRONLY, 0);
+        }
+        posix_spawnattr_init(&attributes_);
+        sigset_t all;
+        sigfillset(&all);
+        sigset_t none;
+        sigemptyset(&none);
+        posix_spawnattr_setsigdefault(&attributes_, &all);
+        posix_spawnattr_setsigmask(&attributes_, &none);
+        posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+    }
+    ~SpawnSetup()
+    {
+        posix_spawn_file_actions_destroy(&actions_);
+        posix_spawnattr_destroy(&attributes_);
+    }
+    SpawnSetup(const SpawnSetup&) = delete;
+    SpawnSetup& operator=(const SpawnSetup&) = delete;
+
+    const posix_spawn_file_actions_t* actions() const { return &actions_; }
+    const posix_spawnattr_t* attributes() const { return &attributes_; }
+
+private:
+    posix_spawn_file_actions_t actions_;
+    posix_spawnattr_t attributes_;
+};
 
 } // namespace
 
@@ -22,29 +116,31 @@ void ProcessLauncher::Launch(const std::string& commandLine, std::int16_t window
 {
     const auto words = SplitWindowsCommandLine(commandLine);
     if (words.empty() || words.front().empty()) {
-        ReportFailure(commandLine, QStringLiteral("the command line names no program"));
+        ReportFailure(commandLine, "the command line names no program");
         return;
     }
     const QString name = QString::fromStdString(words.front());
-    const QString program = name.contains(QLatin1Char('/')) ? name : QStandardPaths::findExecutable(name);
-    if (program.isEmpty()) {
-        ReportFailure(commandLine, QStringLiteral("no program \"%1\" on PATH").arg(name));
+    const QString found = name.contains(QLatin1Char('/')) ? name : QStandardPaths::findExecutable(name);
+    if (found.isEmpty()) {
+        ReportFailure(commandLine, "no program \"" + words.front() + "\" on PATH");
         return;
     }
-    QStringList arguments;
-    for (size_t i = 1; i < words.size(); ++i)
-        arguments << QString::fromStdString(words[i]);
+    const std::string program = found.toStdString();
 
-    QProcess process;
-    process.setProgram(program);
-    process.setArguments(arguments);
-    process.setStandardInputFile(QProcess::nullDevice());
-    if (windowStyle == kStyleHidden) {
-        process.setStandardOutputFile(QProcess::nullDevice());
-        process.setStandardErrorFile(QProcess::nullDevice());
+    std::vector<std::string> arguments(words.begin(), words.end());
+    std::vector<char*> argv;
+    for (auto& word : arguments)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    const SpawnSetup setup(windowStyle == kStyleHidden);
+    pid_t pid = 0;
+    const int error = posix_spawn(&pid, program.c_str(), setup.actions(), setup.attributes(), argv.data(), environ);
+    if (error != 0) {
+        ReportFailure(commandLine, program + ": " + std::strerror(error));
+        return;
     }
-    if (!process.startDetached())
-        ReportFailure(commandLine, process.errorString());
+    Reaper::instance().add(pid);
 }
 
 } // namespace voltrail

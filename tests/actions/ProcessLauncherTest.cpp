@@ -11,6 +11,24 @@ class ProcessLauncherTest : public QObject {
 private:
     test::RecordingPrograms programs{{QStringLiteral("shutdown"), QStringLiteral("shutdown.exe")}};
 
+    // Children of this process, running or ended but not collected.
+    static int children()
+    {
+        int count = 0;
+        const QString self = QString::number(QCoreApplication::applicationPid());
+        for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+            QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+            if (!stat.open(QIODevice::ReadOnly))
+                continue;
+            // pid (name) state ppid ...
+            const QString line = QString::fromLatin1(stat.readAll());
+            const QStringList rest = line.mid(line.lastIndexOf(QLatin1Char(')')) + 2).split(QLatin1Char(' '));
+            if (rest.size() > 1 && rest[1] == self)
+                ++count;
+        }
+        return count;
+    }
+
 private slots:
     void initTestCase() { programs.putFirstOnPath(); }
 
@@ -46,6 +64,19 @@ private slots:
         launcher.Launch(line.toStdString(), kStyleHidden);
         QTRY_COMPARE(programs.calls(program).size(), before + 1);
         QCOMPARE(programs.calls(program).last(), words);
+    }
+
+    void endedProgramsAreCollected()
+    {
+        ProcessLauncher launcher;
+        for (int i = 0; i < 5; ++i)
+            launcher.Launch("shutdown /a /m \\\\SRV01", kStyleHidden);
+        QElapsedTimer clock;
+        clock.start();
+        // The recording programs end at once; then nothing may be left.
+        while (children() > 0 && clock.elapsed() < 5000)
+            QTest::qWait(50);
+        QCOMPARE(children(), 0);
     }
 
     void aMissingProgramIsReportedNotCrashedOn()
