@@ -146,6 +146,23 @@ private slots:
         QCOMPARE(other->frameGeometry(), otherPlace);
     }
 
+    // The bar's own handle must be what the window manager calls active, or
+    // the keeper would restack the bar against itself every second.
+    void barInFrontIsLeftAlone()
+    {
+        bar = std::make_unique<ZT_VOLTRAIL_MAIN>(*services);
+        bar->Form_Load();
+        QVERIFY(bar->AlwaysOnTopTimer->isActive());
+        bar->show();
+        QVERIFY(QTest::qWaitForWindowExposed(bar.get()));
+        bar->activateWindow();
+        QTRY_COMPARE_WITH_TIMEOUT(ActiveWindow(), bar->winId(), 5000);
+        QSignalSpy ticked(bar->AlwaysOnTopTimer, &QTimer::timeout);
+        QVERIFY(ticked.wait(1500));
+        QTest::qWait(200);
+        QVERIFY(!HasAbove(bar.get()));
+    }
+
     void keeperOffChangesNothing()
     {
         openBarBehindActiveTopmostWindow();
