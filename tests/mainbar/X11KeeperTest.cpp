@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <xcb/xcb.h>
@@ -42,6 +43,7 @@ private:
     xcb_atom_t activeAtom = 0;
     xcb_atom_t stateAtom = 0;
     xcb_atom_t aboveAtom = 0;
+    xcb_atom_t stackingAtom = 0;
 
     xcb_atom_t Atom(const char* name)
     {
@@ -63,6 +65,29 @@ private:
             window = *static_cast<const xcb_window_t*>(xcb_get_property_value(reply));
         std::free(reply);
         return window;
+    }
+
+    // Managed windows, bottom to top.
+    std::vector<WId> StackingOrder()
+    {
+        xcb_get_property_reply_t* reply = xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, root, stackingAtom, XCB_ATOM_WINDOW, 0, 1024),
+            nullptr);
+        std::vector<WId> windows;
+        if (reply) {
+            const auto* ids = static_cast<const xcb_window_t*>(xcb_get_property_value(reply));
+            windows.assign(ids, ids + xcb_get_property_value_length(reply) / 4);
+        }
+        std::free(reply);
+        return windows;
+    }
+
+    bool IsAbove(const QWidget* upper, const QWidget* lower)
+    {
+        const auto order = StackingOrder();
+        const auto up = std::find(order.begin(), order.end(), upper->winId());
+        const auto low = std::find(order.begin(), order.end(), lower->winId());
+        return up != order.end() && low != order.end() && up > low;
     }
 
     bool HasAbove(const QWidget* window)
@@ -101,6 +126,7 @@ private:
         QTRY_COMPARE_WITH_TIMEOUT(ActiveWindow(), other->winId(), 5000);
         QTRY_VERIFY_WITH_TIMEOUT(HasAbove(other.get()), 5000);
         QVERIFY(!HasAbove(bar.get()));
+        QTRY_VERIFY_WITH_TIMEOUT(IsAbove(other.get(), bar.get()), 5000);
     }
 
 private slots:
@@ -117,6 +143,7 @@ private slots:
         activeAtom = Atom("_NET_ACTIVE_WINDOW");
         stateAtom = Atom("_NET_WM_STATE");
         aboveAtom = Atom("_NET_WM_STATE_ABOVE");
+        stackingAtom = Atom("_NET_CLIENT_LIST_STACKING");
     }
 
     void init() { backend.values.clear(); }
@@ -139,6 +166,7 @@ private slots:
         bar->AlwaysOnTop_TICKBOX->setValue(1);
         bar->AlwaysOnTopTimer->start();
         QTRY_VERIFY_WITH_TIMEOUT(!HasAbove(other.get()) && HasAbove(bar.get()), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(IsAbove(bar.get(), other.get()), 1000);
 
         // Stacking only: the other window keeps the focus, nothing moved.
         QCOMPARE(ActiveWindow(), other->winId());
@@ -171,6 +199,7 @@ private slots:
         QTest::qWait(2500);
         QVERIFY(HasAbove(other.get()));
         QVERIFY(!HasAbove(bar.get()));
+        QVERIFY(IsAbove(other.get(), bar.get()));
     }
 
     void switchedOffTheBarKeepsWhatItHas()
