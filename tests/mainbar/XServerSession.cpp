@@ -30,18 +30,24 @@ std::string FindOnPath(const std::string& name)
     return {};
 }
 
-// The window manager has taken over once the root names its check window.
-bool HasWindowManager(xcb_connection_t* connection, xcb_window_t root)
+// Whether the root's window list (a property of windows) is set and, unless
+// window is 0, names that window.
+bool RootListHas(xcb_connection_t* connection, xcb_window_t root, const char* list, xcb_window_t window)
 {
-    static const char kName[] = "_NET_SUPPORTING_WM_CHECK";
-    xcb_intern_atom_reply_t* atom =
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof kName - 1, kName), nullptr);
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(list)), list), nullptr);
     if (!atom)
         return false;
     xcb_get_property_reply_t* reply = xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, root, atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr);
+        connection, xcb_get_property(connection, 0, root, atom->atom, XCB_ATOM_WINDOW, 0, 1024), nullptr);
     std::free(atom);
-    const bool found = reply && xcb_get_property_value_length(reply) >= 4;
+    bool found = false;
+    if (reply) {
+        const auto* ids = static_cast<const xcb_window_t*>(xcb_get_property_value(reply));
+        const int count = xcb_get_property_value_length(reply) / 4;
+        for (int i = 0; i < count; ++i)
+            found = found || window == 0 || ids[i] == window;
+    }
     std::free(reply);
     return found;
 }
@@ -99,18 +105,32 @@ bool XServerSession::StartServer(const std::string& program)
     return true;
 }
 
+// openbox names its check window on the root before it handles requests to
+// map windows, and one sent in between can be lost: the manager counts as
+// ready once it has taken on a probe window, which is mapped again until then.
 bool XServerSession::WaitForWindowManager()
 {
     xcb_connection_t* connection = xcb_connect(display_.c_str(), nullptr);
     bool ready = false;
     if (!xcb_connection_has_error(connection)) {
-        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+        const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+        const xcb_window_t probe = xcb_generate_id(connection);
+        xcb_create_window(connection, XCB_COPY_FROM_PARENT, probe, screen->root, 0, 0, 10, 10, 0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
         const auto deadline = Clock::now() + kStartTimeout;
+        auto nextMap = Clock::now();
         while (!ready && windowManager_.Running() && Clock::now() < deadline) {
-            ready = HasWindowManager(connection, root);
-            if (!ready)
-                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            if (Clock::now() >= nextMap &&
+                RootListHas(connection, screen->root, "_NET_SUPPORTING_WM_CHECK", 0)) {
+                xcb_map_window(connection, probe);
+                xcb_flush(connection);
+                nextMap = Clock::now() + std::chrono::milliseconds(500);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            ready = RootListHas(connection, screen->root, "_NET_CLIENT_LIST", probe);
         }
+        xcb_destroy_window(connection, probe);
+        xcb_flush(connection);
     }
     xcb_disconnect(connection);
     if (!ready)
