@@ -1,6 +1,7 @@
 #include "mainbar/WindowStackingFactory.h"
 
 #include "mainbar/NullWindowStacking.h"
+#include "mainbar/X11WindowStacking.h"
 
 #include <QGuiApplication>
 
@@ -8,7 +9,16 @@ namespace voltrail {
 
 std::unique_ptr<WindowStacking> MakeWindowStacking()
 {
-    return std::make_unique<NullWindowStacking>(QGuiApplication::platformName().toStdString());
+    const QString platform = QGuiApplication::platformName();
+    // Only X11 lets one program ask for another's window to change its
+    // stacking; Wayland and offscreen get the backend that does nothing.
+    if (platform == QLatin1String("xcb")) {
+        if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+            if (xcb_connection_t* connection = x11->connection())
+                return std::make_unique<X11WindowStacking>(connection);
+        }
+    }
+    return std::make_unique<NullWindowStacking>(platform.toStdString());
 }
 
 } // namespace voltrail

@@ -1,0 +1,147 @@
+#include "XServerSession.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sstream>
+#include <thread>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+namespace voltrail::test {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr auto kStartTimeout = std::chrono::seconds(10);
+
+std::string FindOnPath(const std::string& name)
+{
+    const char* path = std::getenv("PATH");
+    std::istringstream dirs(path ? path : "/usr/bin:/bin");
+    std::string dir;
+    while (std::getline(dirs, dir, ':')) {
+        const std::string candidate = (dir.empty() ? "." : dir) + "/" + name;
+        if (::access(candidate.c_str(), X_OK) == 0)
+            return candidate;
+    }
+    return {};
+}
+
+// Whether the root's window list (a property of windows) is set and, unless
+// window is 0, names that window.
+bool RootListHas(xcb_connection_t* connection, xcb_window_t root, const char* list, xcb_window_t window)
+{
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(list)), list), nullptr);
+    if (!atom)
+        return false;
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, root, atom->atom, XCB_ATOM_WINDOW, 0, 1024), nullptr);
+    std::free(atom);
+    bool found = false;
+    if (reply) {
+        const auto* ids = static_cast<const xcb_window_t*>(xcb_get_property_value(reply));
+        const int count = xcb_get_property_value_length(reply) / 4;
+        for (int i = 0; i < count; ++i)
+            found = found || window == 0 || ids[i] == window;
+    }
+    std::free(reply);
+    return found;
+}
+
+} // namespace
+
+XServerSession::Outcome XServerSession::Start()
+{
+    const std::string server = FindOnPath("Xvfb");
+    const std::string windowManager = FindOnPath("openbox");
+    if (server.empty() || windowManager.empty()) {
+        problem_ = server.empty() ? "Xvfb is not installed" : "openbox is not installed";
+        return Outcome::Missing;
+    }
+    if (!StartServer(server))
+        return Outcome::Failed;
+    if (!windowManager_.Start(windowManager, {"--sm-disable"}, {"DISPLAY=" + display_})) {
+        problem_ = "openbox could not be started";
+        return Outcome::Failed;
+    }
+    if (!WaitForWindowManager())
+        return Outcome::Failed;
+    return Outcome::Ready;
+}
+
+bool XServerSession::StartServer(const std::string& program)
+{
+    // Xvfb picks a free display and writes its number to this pipe.
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0) {
+        problem_ = "no pipe for Xvfb";
+        return false;
+    }
+    const bool started = server_.Start(
+        program, {"-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
+        {}, fds[1]);
+    ::close(fds[1]);
+    std::string number;
+    const auto deadline = Clock::now() + kStartTimeout;
+    while (started && Clock::now() < deadline) {
+        pollfd readable{fds[0], POLLIN, 0};
+        if (::poll(&readable, 1, 100) <= 0)
+            continue;
+        char c = 0;
+        if (::read(fds[0], &c, 1) != 1 || c == '\n')
+            break;
+        number += c;
+    }
+    ::close(fds[0]);
+    if (number.empty()) {
+        problem_ = "Xvfb did not start";
+        return false;
+    }
+    display_ = ":" + number;
+    return true;
+}
+
+// openbox names its check window on the root before it handles requests to
+// map windows, and one sent in between can be lost: the manager counts as
+// ready once it has taken on a probe window, which is mapped again until then.
+bool XServerSession::WaitForWindowManager()
+{
+    xcb_connection_t* connection = xcb_connect(display_.c_str(), nullptr);
+    bool ready = false;
+    if (!xcb_connection_has_error(connection)) {
+        const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+        const xcb_window_t probe = xcb_generate_id(connection);
+        xcb_create_window(connection, XCB_COPY_FROM_PARENT, probe, screen->root, 0, 0, 10, 10, 0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
+        const auto deadline = Clock::now() + kStartTimeout;
+        auto nextMap = Clock::now();
+        while (!ready && windowManager_.Running() && Clock::now() < deadline) {
+            if (Clock::now() >= nextMap &&
+                RootListHas(connection, screen->root, "_NET_SUPPORTING_WM_CHECK", 0)) {
+                xcb_map_window(connection, probe);
+                xcb_flush(connection);
+                nextMap = Clock::now() + std::chrono::milliseconds(500);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            ready = RootListHas(connection, screen->root, "_NET_CLIENT_LIST", probe);
+        }
+        xcb_destroy_window(connection, probe);
+        xcb_flush(connection);
+    }
+    xcb_disconnect(connection);
+    if (!ready)
+        problem_ = "openbox did not take over display " + display_;
+    return ready;
+}
+
+void XServerSession::Stop()
+{
+    windowManager_.Stop();
+    server_.Stop();
+}
+
+} // namespace voltrail::test

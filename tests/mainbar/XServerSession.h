@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ChildProcess.h"
+
+#include <string>
+
+namespace voltrail::test {
+
+// A private X server (Xvfb, on a display it picks itself) with an EWMH window
+// manager (openbox) on it, for tests that need real window stacking.
+class XServerSession {
+public:
+    enum class Outcome { Ready, Missing, Failed };
+
+    ~XServerSession() { Stop(); }
+
+    // Missing when Xvfb or openbox is not installed; problem() says which.
+    Outcome Start();
+    // The window manager first, then the server.
+    void Stop();
+
+    // ":N", for DISPLAY.
+    const std::string& display() const { return display_; }
+    const std::string& problem() const { return problem_; }
+
+private:
+    bool StartServer(const std::string& program);
+    bool WaitForWindowManager();
+
+    ChildProcess server_;
+    ChildProcess windowManager_;
+    std::string display_;
+    std::string problem_;
+};
+
+} // namespace voltrail::test
