@@ -110,7 +110,7 @@ private:
     // window in front of it that keeps itself on top.
     void openBarBehindActiveTopmostWindow()
     {
-        backend.values["AlwaysOnTop_TICKBOX"] = "0";
+        backend.values.insert_or_assign("AlwaysOnTop_TICKBOX", std::string(1, '0'));
         bar = std::make_unique<ZT_VOLTRAIL_MAIN>(*services);
         bar->Form_Load();
         bar->show();
