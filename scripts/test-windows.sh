@@ -61,6 +61,8 @@ if [ "${display_tests:-0}" -gt 0 ]; then
     xvfb_pid=""
   done
   [ -n "$xvfb_pid" ] || { echo "could not start Xvfb" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+else
+  echo "(no test here needs real windows: the user32 stacking backend is not in this tree)"
 fi
 
 # The server stays up between test programs so each starts quickly. Wine's

@@ -27,6 +27,12 @@ public:
 
     static std::wstring LogPath() { return ProgramDirectory() + L"shutdown.log"; }
 
+    // Without the stand-in in place, a launch could reach a real shutdown.exe.
+    static bool InPlace()
+    {
+        return GetFileAttributesW((ProgramDirectory() + L"shutdown.exe").c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+
     std::optional<Record> WaitForRecord() const
     {
         const auto text = test::WaitForFile(LogPath());
@@ -54,6 +60,7 @@ class LaunchUnderWine : public ::testing::TestWithParam<LaunchCase> {};
 TEST_P(LaunchUnderWine, ReachesTheProgramVerbatimWithItsStyle)
 {
     const LaunchCase& c = GetParam();
+    ASSERT_TRUE(RecordingShutdown::InPlace());
     RecordingShutdown shutdown;
     ProcessLauncher launcher;
 
@@ -71,32 +78,31 @@ TEST_P(LaunchUnderWine, ReachesTheProgramVerbatimWithItsStyle)
 // must arrive untouched.
 INSTANTIATE_TEST_SUITE_P(
     CommandLines, LaunchUnderWine,
-    ::testing::Values(
-        LaunchCase{"Shutdown", "shutdown /s /t 0", kStyleHidden},
-        LaunchCase{"Restart", "shutdown /g /f /t 0", kStyleHidden},
-        LaunchCase{"Hibernate", "shutdown /h", kStyleHidden},
-        LaunchCase{"Logoff", "shutdown /l", kStyleHidden},
-        LaunchCase{"Dialog", "shutdown.exe /i", kStyleNormal},
-        LaunchCase{"ShutdownShown", "shutdown /s /t 0", kStyleNormal},
-        LaunchCase{"RemoteShutdown", "shutdown /s /m \\\\SRV01 /t 30", kStyleHidden},
-        LaunchCase{"RemoteForcedShutdown", "shutdown /s /f /m \\\\SRV01 /t 30", kStyleHidden},
-        LaunchCase{"RemoteRestart", "shutdown /g /m \\\\SRV01 /t 30", kStyleHidden},
-        LaunchCase{"RemoteForcedRestart", "shutdown /g /f /m \\\\SRV01 /t 30", kStyleHidden},
-        LaunchCase{"AbortNoName", "shutdown /a /m \\\\", kStyleHidden},
-        LaunchCase{"AbortNamed", "shutdown /a /m \\\\SRV01", kStyleHidden},
-        LaunchCase{"EmptyNameAndTimeout", "shutdown /s /m \\\\ /t ", kStyleHidden},
-        LaunchCase{"NameWithBlanks", "shutdown /s /m \\\\FILE SERVER 2 /t 30", kStyleHidden},
-        LaunchCase{"NameWithQuotes", "shutdown /g /m \\\\\"SRV 01\" /t \"30\"", kStyleHidden},
-        LaunchCase{"NameWithOddQuote", "shutdown /a /m \\\\SRV\"01", kStyleHidden},
-        LaunchCase{"NameBeyondAscii", "shutdown /s /m \\\\BÜRO-Ærø-服务器 /t 30", kStyleHidden},
-        LaunchCase{"DoubledBlanks", "shutdown  /s   /t 0 ", kStyleHidden}),
+    ::testing::Values(LaunchCase{"Shutdown", "shutdown /s /t 0", kStyleHidden},
+                      LaunchCase{"Restart", "shutdown /g /f /t 0", kStyleHidden},
+                      LaunchCase{"Hibernate", "shutdown /h", kStyleHidden},
+                      LaunchCase{"Logoff", "shutdown /l", kStyleHidden},
+                      LaunchCase{"Dialog", "shutdown.exe /i", kStyleNormal},
+                      LaunchCase{"ShutdownShown", "shutdown /s /t 0", kStyleNormal},
+                      LaunchCase{"RemoteShutdown", "shutdown /s /m \\\\SRV01 /t 30", kStyleHidden},
+                      LaunchCase{"RemoteForcedShutdown", "shutdown /s /f /m \\\\SRV01 /t 30", kStyleHidden},
+                      LaunchCase{"RemoteRestart", "shutdown /g /m \\\\SRV01 /t 30", kStyleHidden},
+                      LaunchCase{"RemoteForcedRestart", "shutdown /g /f /m \\\\SRV01 /t 30", kStyleHidden},
+                      LaunchCase{"AbortNoName", "shutdown /a /m \\\\", kStyleHidden},
+                      LaunchCase{"AbortNamed", "shutdown /a /m \\\\SRV01", kStyleHidden},
+                      LaunchCase{"EmptyNameAndTimeout", "shutdown /s /m \\\\ /t ", kStyleHidden},
+                      LaunchCase{"NameWithBlanks", "shutdown /s /m \\\\FILE SERVER 2 /t 30", kStyleHidden},
+                      LaunchCase{"NameWithQuotes", "shutdown /g /m \\\\\"SRV 01\" /t \"30\"", kStyleHidden},
+                      LaunchCase{"NameWithOddQuote", "shutdown /a /m \\\\SRV\"01", kStyleHidden},
+                      LaunchCase{"NameBeyondAscii", "shutdown /s /m \\\\BÜRO-Ærø-服务器 /t 30", kStyleHidden},
+                      LaunchCase{"DoubledBlanks", "shutdown  /s   /t 0 ", kStyleHidden}),
     [](const ::testing::TestParamInfo<LaunchCase>& info) { return std::string(info.param.name); });
 
 TEST(LaunchUnderWine, ProgramThatCannotStartIsReported)
 {
+    ASSERT_TRUE(RecordingShutdown::InPlace());
     const char* lines[] = {"voltrail-no-such-program /s /t 0", "", "   "};
     for (const char* line : lines) {
-        RecordingShutdown shutdown;
         ProcessLauncher launcher;
         ::testing::internal::CaptureStderr();
         launcher.Launch(line, kStyleHidden);

@@ -57,8 +57,9 @@ public:
             RegisterClassW(&windowClass);
             return windowClass.lpszClassName;
         }();
-        handle_ = CreateWindowExW(topmost ? WS_EX_TOPMOST : 0, kClass, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                  left, 40, 240, 120, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        handle_ =
+            CreateWindowExW(topmost ? WS_EX_TOPMOST : 0, kClass, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                            left, 40, 240, 120, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         PumpMessages();
     }
     ~TestWindow()
