@@ -19,3 +19,6 @@ if [ "${VOLTRAIL_SKIP_SANITIZERS:-0}" != "1" ]; then
   UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
     ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs" -LE nosanitize
 fi
+
+# The Windows build of the core and the Windows platform code, run under Wine.
+"$root/scripts/test-windows.sh"
