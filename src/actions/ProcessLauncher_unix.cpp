@@ -114,6 +114,12 @@ private:
 
 void ProcessLauncher::Launch(const std::string& commandLine, std::int16_t windowStyle)
 {
+    // A NUL would end a word early and start something other than what the
+    // caller shows: refuse it.
+    if (commandLine.find('\0') != std::string::npos) {
+        ReportFailure(commandLine, "the command line holds a NUL character");
+        return;
+    }
     const auto words = SplitWindowsCommandLine(commandLine);
     if (words.empty() || words.front().empty()) {
         ReportFailure(commandLine, "the command line names no program");

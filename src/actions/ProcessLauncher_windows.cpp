@@ -35,6 +35,13 @@ std::string SystemMessage(DWORD error)
 
 void ProcessLauncher::Launch(const std::string& commandLine, std::int16_t windowStyle)
 {
+    // A NUL would end the line early and start something other than what
+    // the caller shows: refuse it.
+    if (commandLine.find('\0') != std::string::npos) {
+        std::fprintf(stderr, "ZT-VOLTRAIL: cannot start \"%s\": the command line holds a NUL character\n",
+                     commandLine.c_str());
+        return;
+    }
     // CreateProcessW may write into the command line buffer.
     std::wstring line = FromUtf8(commandLine);
     line.push_back(L'\0');

@@ -79,6 +79,17 @@ private slots:
         QCOMPARE(children(), 0);
     }
 
+    void aLineHoldingANulStartsNothing()
+    {
+        const auto before = programs.calls(QStringLiteral("shutdown")).size();
+        ProcessLauncher launcher;
+        const char withNul[] = "shutdown /a /m \\\\X\0 /t 1";
+        launcher.Launch(std::string(withNul, sizeof withNul - 1), kStyleHidden);
+        launcher.Launch("shutdown /a /m \\\\after", kStyleHidden);
+        QTRY_COMPARE(programs.calls(QStringLiteral("shutdown")).size(), before + 1);
+        QCOMPARE(programs.calls(QStringLiteral("shutdown")).last(), (QStringList{"/a", "/m", "\\\\after"}));
+    }
+
     void aMissingProgramIsReportedNotCrashedOn()
     {
         ProcessLauncher launcher;
