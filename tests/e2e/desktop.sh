@@ -180,9 +180,32 @@ settings_file() { echo "$E2E_STEP_DIR/config/$E2E_SETTINGS_SUBPATH"; }
 
 # ---------------------------------------------------------------- the program
 
+# Under LeakSanitizer the window system's libraries, loaded only here, keep
+# allocations for the life of the process just as the toolkit's own do: add
+# them to whatever suppressions the caller gave.
+lsan_options()
+{
+    local given="" rest="" option file="$E2E_OUT/lsan-suppressions.txt"
+    local -a options
+    IFS=: read -r -a options <<< "${LSAN_OPTIONS:-}"
+    for option in "${options[@]}"; do
+        case $option in
+        suppressions=*) given=${option#suppressions=} ;;
+        ?*) rest="$rest:$option" ;;
+        esac
+    done
+    {
+        if [ -n "$given" ]; then cat "$given"; fi
+        printf 'leak:%s\n' libxcb libX11 libxkbcommon libEGL libGLX libGLdispatch libgallium \
+            libQt6XcbQpa libQt6DBus libQt6OpenGL libQt6Svg
+    } > "$file"
+    echo "suppressions=$file$rest"
+}
+
 start_bar()
 {
     env -u DBUS_SESSION_BUS_ADDRESS -u SESSION_MANAGER \
+        LSAN_OPTIONS="$(lsan_options)" \
         QT_QPA_PLATFORM=xcb \
         XDG_CONFIG_HOME="$E2E_STEP_DIR/config" \
         XDG_RUNTIME_DIR="$E2E_OUT/runtime" \
