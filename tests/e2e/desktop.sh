@@ -328,7 +328,9 @@ click_control()
     [ -n "$ox" ] || fail "window $window has no position"
     x=$((ox + (left + width / 2) / E2E_TWIPS_PER_PIXEL))
     y=$((oy + (top + height / 2) / E2E_TWIPS_PER_PIXEL))
-    xdotool mousemove --sync "$x" "$y" click 1
+    # No --sync: it waits for ever when the pointer is already there. The
+    # server keeps the order of the motion and the click all the same.
+    timeout 5 xdotool mousemove "$x" "$y" sleep 0.05 click 1 || fail "cannot click at $x,$y"
 }
 
 activate() { timeout 5 xdotool windowactivate --sync "$1" > /dev/null 2>&1 || true; }
@@ -339,7 +341,7 @@ press_keys()
     local window=$1
     shift
     activate "$window"
-    xdotool key --clearmodifiers "$@"
+    timeout 5 xdotool key --clearmodifiers "$@" || fail "cannot press $*"
 }
 
 type_text()
@@ -347,7 +349,7 @@ type_text()
     local window=$1
     shift
     activate "$window"
-    xdotool type --clearmodifiers --delay 20 -- "$*"
+    timeout 20 xdotool type --clearmodifiers --delay 20 -- "$*" || fail "cannot type $*"
 }
 
 # A picture of a window with its frame, for people to look at.
