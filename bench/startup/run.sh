@@ -20,8 +20,9 @@ for tool in cmake Xvfb; do
 done
 
 echo "== building (Release) in $build"
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release > "$build.configure.log" 2>&1 ||
-    { cat "$build.configure.log" >&2; exit 1; }
+mkdir -p "$build"
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release > "$build/configure.log" 2>&1 ||
+    { cat "$build/configure.log" >&2; exit 1; }
 cmake --build "$build" -j2 --target ZT-VOLTRAIL-V1 bare_window startup_probe keeper_tick_bench |
     tail -n 1
 
