@@ -1,0 +1,60 @@
+# shellcheck shell=bash
+# The bar on its own: RUN NOW with nothing chosen, the operating system's
+# dialog, what closing it stores, and where it opens.
+E2E_STEPS+=(step_bar_first_run step_bar_ms_shutdown_gui)
+E2E_STEPS+=(step_placement_bar_first_run step_placement_bar_stored)
+
+step_bar_first_run()
+{
+    begin_step bar_first_run
+    start_bar
+    screenshot "$BAR" bar
+
+    # Nothing is chosen on a first run: RUN NOW opens nothing, starts nothing,
+    # however often it is pressed.
+    click_bar_button RUN_NOW_BUTTON
+    click_bar_button RUN_NOW_BUTTON
+    sleep 0.5
+    expect_no_dialog
+    expect_nothing_recorded
+
+    close_bar
+    expect_setting_present MAIN_Left MAIN_Top # their values: the placement steps
+    expect_setting AlwaysOnTop_TICKBOX 1
+    expect_setting_absent SHUTDOWN_TICKBOX RESTART_TICKBOX HIBERNATE_TICKBOX LOGOFF_TICKBOX \
+        ALWAYS_ASK_TICKBOX
+}
+
+step_bar_ms_shutdown_gui()
+{
+    begin_step bar_ms_shutdown_gui "AlwaysOnTop_TICKBOX=0"
+    start_bar
+    click_bar_button MS_SHUTDOWN_GUI_BUTTON
+    expect_recorded shutdown.exe "/i"
+    has_recorded shutdown && fail "shutdown was started as well: $(recorded_lines shutdown)"
+    expect_no_dialog
+
+    close_bar
+    expect_setting AlwaysOnTop_TICKBOX 0
+}
+
+# Left and Top are the outer frame: 1000, 1000 twips is 67, 67 pixels.
+step_placement_bar_first_run()
+{
+    begin_step placement_bar_first_run
+    start_bar
+    expect_frame_at "$BAR" "67 67" "the bar on a first run"
+    close_bar
+    expect_setting MAIN_Left 1000
+    expect_setting MAIN_Top 1000
+}
+
+step_placement_bar_stored()
+{
+    begin_step placement_bar_stored "MAIN_Left=3000" "MAIN_Top=1500"
+    start_bar
+    expect_frame_at "$BAR" "200 100" "the bar at its stored place"
+    close_bar
+    expect_setting MAIN_Left 3000
+    expect_setting MAIN_Top 1500
+}
