@@ -212,6 +212,7 @@ start_bar()
         HOME="$E2E_STEP_DIR/home" \
         PATH="$E2E_OUT/recording-bin:$PATH" \
         E2E_RECORD_DIR="$E2E_STEP_DIR/recorded" \
+        XDG_SESSION_ID=7 \
         "$E2E_PROGRAM" > "$E2E_OUT/logs/$E2E_STEP.program.log" 2>&1 &
     E2E_BAR_PID=$!
     track_pid "$E2E_BAR_PID"

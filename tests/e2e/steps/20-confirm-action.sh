@@ -18,7 +18,7 @@ step_run_now_restart_confirmed()
 
     click_confirm_ok "$confirm"
     expect_window_closes "$confirm" "confirm action"
-    expect_recorded shutdown "/g /f /t 0"
+    expect_recorded systemctl "reboot"
     expect_setting_present ACTION_WINDOW_Left ACTION_WINDOW_Top
 
     close_bar

@@ -21,7 +21,7 @@ step_power_logoff_confirmed()
     click_confirm_ok "$confirm"
     expect_window_closes "$confirm" "confirm action"
     expect_window_closes "$options" "run option"
-    expect_recorded shutdown "/l"
+    expect_recorded loginctl "terminate-session 7"
     expect_setting_present ACTION_WINDOW_Left ACTION_WINDOW_Top RUN_OPTIONS_Left RUN_OPTIONS_Top
 
     close_bar
