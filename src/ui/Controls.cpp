@@ -3,9 +3,13 @@
 #include "settings/Placement.h"
 #include "ui/TickBox.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
+#include <QSvgRenderer>
 
 namespace voltrail {
 
@@ -28,7 +32,19 @@ void SetGeometryTwips(QWidget* control, int left, int top, int width, int height
 
 QIcon Picture(const char* name)
 {
-    return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
+    // Drawn once with the SVG renderer itself: going through the icon-engine
+    // plugin would search the plugin folders at start-up.
+    static QHash<QString, QIcon> drawn;
+    const QString key = QLatin1String(name);
+    if (const auto it = drawn.constFind(key); it != drawn.constEnd())
+        return *it;
+    QSvgRenderer renderer(QStringLiteral(":/icons/%1.svg").arg(key));
+    QPixmap pixmap(64, 64);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    painter.end();
+    return *drawn.insert(key, QIcon(pixmap));
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* objectName, const QString& caption)
