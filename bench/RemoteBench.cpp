@@ -2,6 +2,7 @@
 // real store: a recording `shutdown` stands first on PATH and the store lives
 // in a temporary config directory, so nothing real is ever shut down.
 
+#include "BenchClock.h"
 #include "actions/ProcessLauncher.h"
 #include "mainbar/NullWindowStacking.h"
 #include "remote/ConsoleKeys.h"
@@ -23,40 +24,9 @@
 #include <vector>
 
 using namespace voltrail;
+using namespace voltrail::bench;
 
 namespace {
-
-struct Figures {
-    double median = 0;
-    double worst = 0;
-    double first = 0;
-};
-
-Figures Measure(int repetitions, const std::function<void()>& press)
-{
-    std::vector<double> ms;
-    for (int i = 0; i < repetitions; ++i) {
-        QElapsedTimer clock;
-        clock.start();
-        press();
-        ms.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
-        QCoreApplication::processEvents();
-    }
-    Figures f;
-    f.first = ms.front();
-    std::sort(ms.begin(), ms.end());
-    f.median = ms[ms.size() / 2];
-    f.worst = ms.back();
-    return f;
-}
-
-void Print(const char* what, const Figures& f, int lines)
-{
-    std::printf("%-44s median %8.3f ms   worst %8.3f ms   first %8.3f ms", what, f.median, f.worst, f.first);
-    if (lines > 0)
-        std::printf("   (%.3f ms a line)", f.median / lines);
-    std::printf("\n");
-}
 
 // Calls recorded so far: each call ends its record with one newline.
 qsizetype RecordedCalls(const QString& dir)
@@ -65,16 +35,6 @@ qsizetype RecordedCalls(const QString& dir)
     if (!log.open(QIODevice::ReadOnly))
         return 0;
     return log.readAll().count('\n');
-}
-
-// The offscreen platform warns at every window shown; keep the figures readable.
-void QuietHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (!message.contains(QLatin1String("propagateSizeHints")) &&
-        !message.startsWith(QLatin1String("QStandardPaths")))
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-    if (type == QtFatalMsg)
-        std::abort();
 }
 
 } // namespace
