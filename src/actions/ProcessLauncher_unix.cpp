@@ -92,7 +92,8 @@ public:
         sigemptyset(&none);
         posix_spawnattr_setsigdefault(&attributes_, &all);
         posix_spawnattr_setsigmask(&attributes_, &none);
-        posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+        posix_spawnattr_setflags(&attributes_,
+                                 POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
     }
     ~SpawnSetup()
     {
@@ -141,7 +142,8 @@ void ProcessLauncher::Launch(const std::string& commandLine, std::int16_t window
 
     const SpawnSetup setup(windowStyle == kStyleHidden);
     pid_t pid = 0;
-    const int error = posix_spawn(&pid, program.c_str(), setup.actions(), setup.attributes(), argv.data(), environ);
+    const int error =
+        posix_spawn(&pid, program.c_str(), setup.actions(), setup.attributes(), argv.data(), environ);
     if (error != 0) {
         ReportFailure(commandLine, program + ": " + std::strerror(error));
         return;
