@@ -1,5 +1,7 @@
 #include "XServerSession.h"
+#include "XProperty.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -30,26 +32,11 @@ std::string FindOnPath(const std::string& name)
     return {};
 }
 
-// Whether the root's window list (a property of windows) is set and, unless
-// window is 0, names that window.
+// Whether the root's window list is set and, unless window is 0, names it.
 bool RootListHas(xcb_connection_t* connection, xcb_window_t root, const char* list, xcb_window_t window)
 {
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(list)), list), nullptr);
-    if (!atom)
-        return false;
-    xcb_get_property_reply_t* reply = xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, root, atom->atom, XCB_ATOM_WINDOW, 0, 1024), nullptr);
-    std::free(atom);
-    bool found = false;
-    if (reply) {
-        const auto* ids = static_cast<const xcb_window_t*>(xcb_get_property_value(reply));
-        const int count = xcb_get_property_value_length(reply) / 4;
-        for (int i = 0; i < count; ++i)
-            found = found || window == 0 || ids[i] == window;
-    }
-    std::free(reply);
-    return found;
+    const auto ids = ReadProperty(connection, root, list, XCB_ATOM_WINDOW);
+    return !ids.empty() && (window == 0 || std::find(ids.begin(), ids.end(), window) != ids.end());
 }
 
 } // namespace
