@@ -41,17 +41,6 @@ QStringList Positions(const QString& prefix, int times)
 // confirm windows, driven with clicks and keys.
 class LocalActionRoadTest : public BarTestBase {
     Q_OBJECT
-private:
-    static void addLeavePaths()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("positionWrites"); // the close box closes once, the others twice
-        QTest::newRow("cancel button") << "cancel" << 2;
-        QTest::newRow("enter") << "enter" << 2;
-        QTest::newRow("escape") << "escape" << 2;
-        QTest::newRow("close box") << "close box" << 1;
-    }
-
 private slots:
     void init()
     {
@@ -105,18 +94,35 @@ private slots:
         QCOMPARE(bar->PendingActionLabel(), label);
     }
 
-    void confirmLeftWithoutOkLaunchesNothing_data() { addLeavePaths(); }
-
-    void confirmLeftWithoutOkLaunchesNothing()
+    void leftWithoutOkLaunchesNothing_data()
     {
+        QTest::addColumn<bool>("atConfirm");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("positionWrites"); // the close box closes once, the others twice
+        for (const bool atConfirm : {false, true}) {
+            const char* window = atConfirm ? "confirm" : "run option";
+            QTest::addRow("%s: cancel button", window) << atConfirm << "cancel" << 2;
+            QTest::addRow("%s: enter", window) << atConfirm << "enter" << 2;
+            QTest::addRow("%s: escape", window) << atConfirm << "escape" << 2;
+            QTest::addRow("%s: close box", window) << atConfirm << "close box" << 1;
+        }
+    }
+
+    void leftWithoutOkLaunchesNothing()
+    {
+        QFETCH(bool, atConfirm);
         QFETCH(QString, path);
         QFETCH(int, positionWrites);
         bool cancelHasFocus = false;
+        const auto leave = [&](QWidget* window) {
+            window->move(-10, -20);
+            cancelHasFocus = window->focusWidget() == Child<QPushButton>(window, "CANCEL_BUTTON");
+            Leave(window, path);
+        };
         ModalDriver::When(kRunOption, [&](QWidget* chooser) {
-            ModalDriver::When(kConfirm, [&](QWidget* confirm) {
-                cancelHasFocus = confirm->focusWidget() == Child<QPushButton>(confirm, "CANCEL_BUTTON");
-                Leave(confirm, path);
-            });
+            if (!atConfirm)
+                return leave(chooser);
+            ModalDriver::When(kConfirm, leave);
             Click(chooser, "RESTART_BUTTON");
         });
         QTest::mouseClick(bar->POWER_BUTTON, Qt::LeftButton);
@@ -124,30 +130,13 @@ private slots:
         QVERIFY(cancelHasFocus);
         QVERIFY(launcher->launched.empty());
         QVERIFY(!QApplication::activeModalWidget());
-        QCOMPARE(Written(), Positions("ACTION_WINDOW", positionWrites) + Positions("RUN_OPTIONS", 1));
-        QCOMPARE(bar->PendingActionLabel(), QStringLiteral("RESTART PC"));
-    }
-
-    void chooserLeftWithoutChoosing_data() { addLeavePaths(); }
-
-    void chooserLeftWithoutChoosing()
-    {
-        QFETCH(QString, path);
-        QFETCH(int, positionWrites);
-        bool cancelHasFocus = false;
-        ModalDriver::When(kRunOption, [&](QWidget* chooser) {
-            chooser->move(-10, -20);
-            cancelHasFocus = chooser->focusWidget() == Child<QPushButton>(chooser, "CANCEL_BUTTON");
-            Leave(chooser, path);
-        });
-        QTest::mouseClick(bar->POWER_BUTTON, Qt::LeftButton);
-        QCOMPARE(ModalDriver::missed(), 0);
-        QVERIFY(cancelHasFocus);
-        QVERIFY(launcher->launched.empty());
-        QCOMPARE(Written(), Positions("RUN_OPTIONS", positionWrites));
-        QCOMPARE(backend->values["RUN_OPTIONS_Left"], std::string("-150"));
-        QCOMPARE(backend->values["RUN_OPTIONS_Top"], std::string("-300"));
-        QCOMPARE(bar->PendingActionLabel(), QStringLiteral("ACTION_TEXTBOX"));
+        const QString left = atConfirm ? "ACTION_WINDOW" : "RUN_OPTIONS";
+        QCOMPARE(Written(),
+                 Positions(left, positionWrites) + (atConfirm ? Positions("RUN_OPTIONS", 1) : QStringList()));
+        QCOMPARE(backend->values[(left + "_Left").toStdString()], std::string("-150"));
+        QCOMPARE(backend->values[(left + "_Top").toStdString()], std::string("-300"));
+        QCOMPARE(bar->PendingActionLabel(),
+                 atConfirm ? QStringLiteral("RESTART PC") : QStringLiteral("ACTION_TEXTBOX"));
     }
 
     void okWithoutALabelKeepsTheWindowOpen_data()

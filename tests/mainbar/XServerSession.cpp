@@ -51,7 +51,9 @@ XServerSession::Outcome XServerSession::Start()
     }
     if (!StartServer(server))
         return Outcome::Failed;
-    if (!windowManager_.Start(windowManager, {"--sm-disable"}, {"DISPLAY=" + display_})) {
+    // The window manager, and later the test's own windows, use this server.
+    ::setenv("DISPLAY", display_.c_str(), 1);
+    if (!windowManager_.Start(windowManager, {"--sm-disable"})) {
         problem_ = "openbox could not be started";
         return Outcome::Failed;
     }
@@ -70,7 +72,7 @@ bool XServerSession::StartServer(const std::string& program)
     }
     const bool started = server_.Start(
         program, {"-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
-        {}, fds[1]);
+        fds[1]);
     ::close(fds[1]);
     std::string number;
     const auto deadline = Clock::now() + kStartTimeout;
