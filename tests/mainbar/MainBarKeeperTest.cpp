@@ -53,16 +53,6 @@ private:
         QVERIFY(stacking->calls.empty());
     }
 
-    // What the settings window does when Always On Top is clicked there.
-    void switchKeeper(bool on)
-    {
-        bar->AlwaysOnTop_TICKBOX->setValue(on ? 1 : 0);
-        if (on)
-            bar->AlwaysOnTopTimer->start();
-        else
-            bar->AlwaysOnTopTimer->stop();
-    }
-
 private slots:
     void init() { ResetFixture(); }
     void cleanup() { bar.reset(); }
@@ -119,12 +109,12 @@ private slots:
         stacking->foreground = kOther;
         verifyQuiet();
 
-        switchKeeper(true);
+        SwitchKeeper(*bar, true);
         QTRY_COMPARE_WITH_TIMEOUT(stacking->calls.size(), size_t{4}, 1500);
         QCOMPARE(stacking->calls, restack(kOther));
 
         // Stops at once and leaves the bar as it is.
-        switchKeeper(false);
+        SwitchKeeper(*bar, false);
         verifyQuiet();
         QCOMPARE(bar->AlwaysOnTop_TICKBOX->value(), std::int16_t{0});
     }

@@ -7,6 +7,7 @@
 #include "mainbar/WindowStackingFactory.h"
 #include "mainbar/X11WindowStacking.h"
 #include "mainbar/ZT_VOLTRAIL_MAIN.h"
+#include "support/BarTestBase.h"
 #include "support/MemorySettingsBackend.h"
 #include "support/RecordingLauncher.h"
 #include "ui/TickBox.h"
@@ -64,16 +65,6 @@ private:
         QVERIFY(QTest::qWaitForWindowExposed(bar.get()));
     }
 
-    // What the settings window does when Always On Top is clicked there.
-    void switchKeeper(bool on)
-    {
-        bar->AlwaysOnTop_TICKBOX->setValue(on ? 1 : 0);
-        if (on)
-            bar->AlwaysOnTopTimer->start();
-        else
-            bar->AlwaysOnTopTimer->stop();
-    }
-
 private slots:
     void initTestCase()
     {
@@ -117,7 +108,7 @@ private slots:
         QTest::qWait(1500);
         QVERIFY(HasAbove(other.get()) && !HasAbove(bar.get()) && IsAbove(other.get(), bar.get()));
 
-        switchKeeper(true);
+        SwitchKeeper(*bar, true);
         QTRY_VERIFY_WITH_TIMEOUT(!HasAbove(other.get()) && HasAbove(bar.get()), 2000);
         QTRY_VERIFY_WITH_TIMEOUT(IsAbove(bar.get(), other.get()), 1000);
         // Stacking only: the other window keeps the focus, nothing moved.
@@ -127,7 +118,7 @@ private slots:
 
         // Switched off, the bar keeps what it has; the other window takes
         // topmost back and keeps it too.
-        switchKeeper(false);
+        SwitchKeeper(*bar, false);
         stacking->SetTopmost(other->winId(), true);
         QTRY_VERIFY_WITH_TIMEOUT(HasAbove(other.get()), 2000);
         QTest::qWait(1500);

@@ -1,13 +1,13 @@
 #include "XServerSession.h"
 #include "XProperty.h"
 
+#include <QStandardPaths>
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
-#include <sstream>
 #include <thread>
 #include <unistd.h>
 #include <xcb/xcb.h>
@@ -19,17 +19,9 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr auto kStartTimeout = std::chrono::seconds(10);
 
-std::string FindOnPath(const std::string& name)
+std::string FindOnPath(const char* name)
 {
-    const char* path = std::getenv("PATH");
-    std::istringstream dirs(path ? path : "/usr/bin:/bin");
-    std::string dir;
-    while (std::getline(dirs, dir, ':')) {
-        const std::string candidate = (dir.empty() ? "." : dir) + "/" + name;
-        if (::access(candidate.c_str(), X_OK) == 0)
-            return candidate;
-    }
-    return {};
+    return QStandardPaths::findExecutable(QLatin1String(name)).toStdString();
 }
 
 // Whether the root's window list is set and, unless window is 0, names it.

@@ -2,11 +2,23 @@
 
 #include "mainbar/ZT_VOLTRAIL_MAIN.h"
 #include "support/WindowTestBase.h"
+#include "ui/TickBox.h"
 
 #include <QStringList>
+#include <QTimer>
 #include <QtTest>
 
 namespace voltrail::test {
+
+// What the settings window does to the bar when Always On Top is clicked there.
+inline void SwitchKeeper(ZT_VOLTRAIL_MAIN& bar, bool on)
+{
+    bar.AlwaysOnTop_TICKBOX->setValue(on ? 1 : 0);
+    if (on)
+        bar.AlwaysOnTopTimer->start();
+    else
+        bar.AlwaysOnTopTimer->stop();
+}
 
 // WindowTestBase with the main bar opened on the test's store.
 class BarTestBase : public WindowTestBase {
