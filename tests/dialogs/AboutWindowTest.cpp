@@ -208,7 +208,7 @@ private slots:
         QTest::addColumn<Keys>("writes");
         const Keys saved{"AlwaysOnTop_TICKBOX", "SHUTDOWN_TICKBOX",   "RESTART_TICKBOX", "HIBERNATE_TICKBOX",
                          "LOGOFF_TICKBOX",      "ALWAYS_ASK_TICKBOX", "ABOUT_Left",      "ABOUT_Top"};
-        QTest::newRow("save and close") << "click" << saved;
+        QTest::newRow("save and close") << "button" << saved;
         QTest::newRow("enter") << "enter" << saved;
         QTest::newRow("escape") << "escape" << Keys{"ABOUT_Left", "ABOUT_Top"};
         QTest::newRow("close box") << "close box" << Keys{"ABOUT_Left", "ABOUT_Top"};
@@ -222,12 +222,7 @@ private slots:
         ClickTick(about->LOGOFF_TICKBOX);
         ClickTick(about->AlwaysOnTop_TICKBOX);
         about->move(-20, 40);
-        if (path == "click")
-            QTest::mouseClick(about->SAVE_AND_CLOSE_BUTTON, Qt::LeftButton);
-        else if (path == "close box")
-            PressCloseBox(about.get());
-        else
-            PressKey(about.get(), path == "enter" ? Qt::Key_Return : Qt::Key_Escape);
+        Leave(about.get(), path, "SAVE_AND_CLOSE_BUTTON");
         QVERIFY(!about->isVisible());
         QCOMPARE(Written(), writes);
         QCOMPARE(backend->values["ABOUT_Left"], std::string("-300"));
