@@ -1,6 +1,5 @@
-#include "mainbar/ZT_VOLTRAIL_MAIN.h"
+#include "support/BarTestBase.h"
 #include "support/WindowActions.h"
-#include "support/WindowTestBase.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,59 +11,30 @@ using namespace voltrail::test;
 namespace {
 const QString kRunOption = QStringLiteral("ZT_VOLTRAIL_RUN_OPTION_WINDOW");
 const QString kConfirm = QStringLiteral("ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW");
+
+void Click(QWidget* window, const char* button)
+{
+    QTest::mouseClick(window->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+}
+
+QStringList Positions(const QString& prefix, int times)
+{
+    QStringList out;
+    for (int i = 0; i < times; ++i)
+        out << prefix + "_Left" << prefix + "_Top";
+    return out;
+}
 } // namespace
 
 // A local action from the bar's POWER button through the run option and
 // confirm windows, driven with clicks and keys.
-class LocalActionRoadTest : public WindowTestBase {
+class LocalActionRoadTest : public BarTestBase {
     Q_OBJECT
-private:
-    std::unique_ptr<ZT_VOLTRAIL_MAIN> bar;
-
-    QStringList written() const
-    {
-        QStringList out;
-        for (const auto& key : backend->writes)
-            out << QString::fromStdString(key);
-        return out;
-    }
-
-    // Cancel by click, Enter, Escape, or the frame's close box.
-    static void Leave(QWidget* window, const QString& path)
-    {
-        if (path == "cancel")
-            QTest::mouseClick(Child<QPushButton>(window, "CANCEL_BUTTON"), Qt::LeftButton);
-        else if (path == "close box")
-            PressCloseBox(window);
-        else
-            PressKey(window, path == "enter" ? Qt::Key_Return : Qt::Key_Escape);
-    }
-
-    static void addLeavePaths()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("positionWrites");
-        QTest::newRow("cancel button") << "cancel" << 2;
-        QTest::newRow("enter") << "enter" << 2;
-        QTest::newRow("escape") << "escape" << 2;
-        QTest::newRow("close box") << "close box" << 1;
-    }
-
-    static QStringList positions(const QString& prefix, int times)
-    {
-        QStringList out;
-        for (int i = 0; i < times; ++i)
-            out << prefix + "_Left" << prefix + "_Top";
-        return out;
-    }
-
 private slots:
     void init()
     {
         ResetFixture();
-        bar = std::make_unique<ZT_VOLTRAIL_MAIN>(*services);
-        bar->Form_Load();
-        bar->show();
+        OpenBar();
     }
     void cleanup() { bar.reset(); }
 
@@ -98,9 +68,9 @@ private slots:
             ModalDriver::When(kConfirm, [&](QWidget* confirm) {
                 shown = Child<QLineEdit>(confirm, "ACTION_TEXTBOX")->text();
                 chooserStillOpen = chooser->isVisible() && confirm->parentWidget() == chooser;
-                QTest::mouseClick(Child<QPushButton>(confirm, "OK_BUTTON"), Qt::LeftButton);
+                Click(confirm, "OK_BUTTON");
             });
-            QTest::mouseClick(Child<QPushButton>(chooser, qPrintable(button)), Qt::LeftButton);
+            Click(chooser, qPrintable(button));
         });
         QTest::mouseClick(bar->POWER_BUTTON, Qt::LeftButton);
         QCOMPARE(ModalDriver::missed(), 0);
@@ -109,53 +79,53 @@ private slots:
         QCOMPARE(launcher->launched, (std::vector<RecordingLauncher::Launched>{{line.toStdString(), 0}}));
         QVERIFY(!QApplication::activeModalWidget());
         // The confirm window closes first, then the chooser.
-        QCOMPARE(written(), positions("ACTION_WINDOW", 1) + positions("RUN_OPTIONS", 1));
+        QCOMPARE(Written(), Positions("ACTION_WINDOW", 1) + Positions("RUN_OPTIONS", 1));
         QCOMPARE(bar->PendingActionLabel(), label);
     }
 
-    void confirmLeftWithoutOkLaunchesNothing_data() { addLeavePaths(); }
-
-    void confirmLeftWithoutOkLaunchesNothing()
+    void leftWithoutOkLaunchesNothing_data()
     {
+        QTest::addColumn<bool>("atConfirm");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("positionWrites"); // the close box closes once, the others twice
+        for (const bool atConfirm : {false, true}) {
+            const char* window = atConfirm ? "confirm" : "run option";
+            QTest::addRow("%s: cancel button", window) << atConfirm << "button" << 2;
+            QTest::addRow("%s: enter", window) << atConfirm << "enter" << 2;
+            QTest::addRow("%s: escape", window) << atConfirm << "escape" << 2;
+            QTest::addRow("%s: close box", window) << atConfirm << "close box" << 1;
+        }
+    }
+
+    void leftWithoutOkLaunchesNothing()
+    {
+        QFETCH(bool, atConfirm);
         QFETCH(QString, path);
         QFETCH(int, positionWrites);
         bool cancelHasFocus = false;
+        const auto leave = [&](QWidget* window) {
+            window->move(-10, -20);
+            cancelHasFocus = window->focusWidget() == Child<QPushButton>(window, "CANCEL_BUTTON");
+            Leave(window, path, "CANCEL_BUTTON");
+        };
         ModalDriver::When(kRunOption, [&](QWidget* chooser) {
-            ModalDriver::When(kConfirm, [&](QWidget* confirm) {
-                cancelHasFocus = confirm->focusWidget() == Child<QPushButton>(confirm, "CANCEL_BUTTON");
-                Leave(confirm, path);
-            });
-            QTest::mouseClick(Child<QPushButton>(chooser, "RESTART_BUTTON"), Qt::LeftButton);
+            if (!atConfirm)
+                return leave(chooser);
+            ModalDriver::When(kConfirm, leave);
+            Click(chooser, "RESTART_BUTTON");
         });
         QTest::mouseClick(bar->POWER_BUTTON, Qt::LeftButton);
         QCOMPARE(ModalDriver::missed(), 0);
         QVERIFY(cancelHasFocus);
         QVERIFY(launcher->launched.empty());
         QVERIFY(!QApplication::activeModalWidget());
-        QCOMPARE(written(), positions("ACTION_WINDOW", positionWrites) + positions("RUN_OPTIONS", 1));
-        QCOMPARE(bar->PendingActionLabel(), QStringLiteral("RESTART PC"));
-    }
-
-    void chooserLeftWithoutChoosing_data() { addLeavePaths(); }
-
-    void chooserLeftWithoutChoosing()
-    {
-        QFETCH(QString, path);
-        QFETCH(int, positionWrites);
-        bool cancelHasFocus = false;
-        ModalDriver::When(kRunOption, [&](QWidget* chooser) {
-            chooser->move(-10, -20);
-            cancelHasFocus = chooser->focusWidget() == Child<QPushButton>(chooser, "CANCEL_BUTTON");
-            Leave(chooser, path);
-        });
-        QTest::mouseClick(bar->POWER_BUTTON, Qt::LeftButton);
-        QCOMPARE(ModalDriver::missed(), 0);
-        QVERIFY(cancelHasFocus);
-        QVERIFY(launcher->launched.empty());
-        QCOMPARE(written(), positions("RUN_OPTIONS", positionWrites));
-        QCOMPARE(backend->values["RUN_OPTIONS_Left"], std::string("-150"));
-        QCOMPARE(backend->values["RUN_OPTIONS_Top"], std::string("-300"));
-        QCOMPARE(bar->PendingActionLabel(), QStringLiteral("ACTION_TEXTBOX"));
+        const QString left = atConfirm ? "ACTION_WINDOW" : "RUN_OPTIONS";
+        QCOMPARE(Written(),
+                 Positions(left, positionWrites) + (atConfirm ? Positions("RUN_OPTIONS", 1) : QStringList()));
+        QCOMPARE(backend->values[(left + "_Left").toStdString()], std::string("-150"));
+        QCOMPARE(backend->values[(left + "_Top").toStdString()], std::string("-300"));
+        QCOMPARE(bar->PendingActionLabel(),
+                 atConfirm ? QStringLiteral("RESTART PC") : QStringLiteral("ACTION_TEXTBOX"));
     }
 
     void okWithoutALabelKeepsTheWindowOpen_data()
@@ -176,9 +146,9 @@ private slots:
         bool stillOpen = false;
         ModalDriver::When(kConfirm, [&](QWidget* confirm) {
             shown = Child<QLineEdit>(confirm, "ACTION_TEXTBOX")->text();
-            QTest::mouseClick(Child<QPushButton>(confirm, "OK_BUTTON"), Qt::LeftButton);
+            Click(confirm, "OK_BUTTON");
             stillOpen = confirm->isVisible() && QApplication::activeModalWidget() == confirm;
-            QTest::mouseClick(Child<QPushButton>(confirm, "CANCEL_BUTTON"), Qt::LeftButton);
+            Click(confirm, "CANCEL_BUTTON");
         });
         bar->OpenConfirmActionWindow(bar.get());
         QCOMPARE(ModalDriver::missed(), 0);

@@ -1,51 +1,24 @@
 #include "dialogs/ZT_VOLTRAIL_ABOUT.h"
 #include "dialogs/ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW.h"
 #include "mainbar/ZT_VOLTRAIL_MAIN.h"
-#include "settings/QSettingsBackend.h"
-#include "support/FakeWindowStacking.h"
-#include "support/RecordingLauncher.h"
+#include "support/DiskStore.h"
 #include "support/WindowActions.h"
 #include "ui/TickBox.h"
 
-#include <QFile>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace voltrail;
 using namespace voltrail::test;
 
-namespace {
-
-// The real store under one section name, as a program of that file name has it.
-struct Program {
-    explicit Program(const std::string& section) : backend(section) {}
-    QSettingsBackend backend;
-    SettingsStore store{backend};
-    RecordingLauncher launcher;
-    FakeWindowStacking stacking;
-    Services services{store, launcher, stacking};
-
-    QByteArray onDisk() const
-    {
-        QFile file(backend.location());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-};
-
-} // namespace
-
+// The windows on the real store.
 class StoredSettingsTest : public QObject {
     Q_OBJECT
 private:
-    QTemporaryDir dir;
+    ConfigHome home;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(dir.isValid());
-        qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
-    }
+    void initTestCase() { QVERIFY(home.isValid()); }
 
     void handlersLeaveTheirValuesOnDisk_data()
     {
@@ -65,7 +38,7 @@ private slots:
     {
         QFETCH(QString, handler);
         QFETCH(QStringList, lines);
-        Program program(("durable-" + handler).toStdString());
+        DiskProgram program(("durable-" + handler).toStdString());
         ZT_VOLTRAIL_MAIN bar(program.services);
         bar.Form_Load();
         if (handler == "bar") {
@@ -86,7 +59,7 @@ private slots:
             confirm.move(100, 200);
             QTest::mouseClick(confirm.CANCEL_BUTTON, Qt::LeftButton);
         }
-        const QByteArray content = program.onDisk();
+        const QByteArray content = program.OnDisk();
         for (const QString& line : lines)
             QVERIFY2(content.contains(line.toUtf8()), content.constData());
     }
@@ -94,7 +67,7 @@ private slots:
     void twoExecutableNamesKeepSeparateSettings()
     {
         {
-            Program first("ZT-VOLTRAIL-V1");
+            DiskProgram first("ZT-VOLTRAIL-V1");
             ZT_VOLTRAIL_MAIN bar(first.services);
             bar.Form_Load();
             ZT_VOLTRAIL_ABOUT about(first.services, bar);
@@ -106,18 +79,15 @@ private slots:
             bar.move(10, 20);
             PressCloseBox(&bar);
         }
-        {
-            Program copy("ZT-VOLTRAIL-COPY");
-            ZT_VOLTRAIL_MAIN bar(copy.services);
+        const auto verifyLoads = [](const std::string& section, QPoint pos, int restart) {
+            DiskProgram program(section);
+            ZT_VOLTRAIL_MAIN bar(program.services);
             bar.Form_Load();
-            QCOMPARE(bar.pos(), QPoint(67, 67));
-            QCOMPARE(bar.RESTART_TICKBOX->value(), std::int16_t{0});
-        }
-        Program again("ZT-VOLTRAIL-V1");
-        ZT_VOLTRAIL_MAIN bar(again.services);
-        bar.Form_Load();
-        QCOMPARE(bar.pos(), QPoint(10, 20));
-        QCOMPARE(bar.RESTART_TICKBOX->value(), std::int16_t{1});
+            QCOMPARE(bar.pos(), pos);
+            QCOMPARE(bar.RESTART_TICKBOX->value(), std::int16_t(restart));
+        };
+        verifyLoads("ZT-VOLTRAIL-COPY", QPoint(67, 67), 0);
+        verifyLoads("ZT-VOLTRAIL-V1", QPoint(10, 20), 1);
     }
 };
 

@@ -1,9 +1,8 @@
 #include "dialogs/ZT_VOLTRAIL_ABOUT.h"
 #include "dialogs/ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW.h"
 #include "dialogs/ZT_VOLTRAIL_RUN_OPTION_WINDOW.h"
-#include "mainbar/ZT_VOLTRAIL_MAIN.h"
+#include "support/BarTestBase.h"
 #include "support/WindowActions.h"
-#include "support/WindowTestBase.h"
 
 #include <QtTest>
 
@@ -11,31 +10,27 @@ using namespace voltrail;
 using namespace voltrail::test;
 
 // Every window restores Left, Top, Width and Height and stores only Left and Top.
-class WindowPlacementTest : public WindowTestBase {
+class WindowPlacementTest : public BarTestBase {
     Q_OBJECT
 private:
-    std::unique_ptr<ZT_VOLTRAIL_MAIN> bar;
-
     std::unique_ptr<QWidget> open(const QString& prefix)
     {
-        std::unique_ptr<QWidget> window;
+        std::unique_ptr<Form> form;
         if (prefix == "MAIN") {
             auto main = std::make_unique<ZT_VOLTRAIL_MAIN>(*services);
             main->Form_Load();
-            window = std::move(main);
-        } else {
-            std::unique_ptr<Form> form;
-            if (prefix == "ABOUT")
-                form = std::make_unique<ZT_VOLTRAIL_ABOUT>(*services, *bar);
-            else if (prefix == "RUN_OPTIONS")
-                form = std::make_unique<ZT_VOLTRAIL_RUN_OPTION_WINDOW>(*services, *bar);
-            else
-                form = std::make_unique<ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW>(*services, *bar, bar.get());
-            form->Load();
-            window = std::move(form);
+            main->show();
+            return main;
         }
-        window->show();
-        return window;
+        if (prefix == "ABOUT")
+            form = std::make_unique<ZT_VOLTRAIL_ABOUT>(*services, *bar);
+        else if (prefix == "RUN_OPTIONS")
+            form = std::make_unique<ZT_VOLTRAIL_RUN_OPTION_WINDOW>(*services, *bar);
+        else
+            form = std::make_unique<ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW>(*services, *bar, bar.get());
+        form->Load();
+        form->show();
+        return form;
     }
 
     // Opens, checks where the window came up, moves it, closes it by its close box.
@@ -50,14 +45,6 @@ private:
         QVERIFY(!window->isVisible());
     }
 
-    QStringList written() const
-    {
-        QStringList out;
-        for (const auto& key : backend->writes)
-            out << QString::fromStdString(key);
-        return out;
-    }
-
     std::string stored(const QString& prefix, const char* suffix)
     {
         return backend->values[(prefix + suffix).toStdString()];
@@ -67,8 +54,7 @@ private slots:
     void init()
     {
         ResetFixture();
-        bar = std::make_unique<ZT_VOLTRAIL_MAIN>(*services);
-        bar->Form_Load();
+        OpenBar();
     }
     void cleanup() { bar.reset(); }
 
@@ -91,7 +77,7 @@ private slots:
         QFETCH(QStringList, alsoWritten);
 
         cycle(prefix, QPoint(67, 67), defaultSize, QPoint(-40, -25));
-        QCOMPARE(written(), QStringList({prefix + "_Left", prefix + "_Top"}) + alsoWritten);
+        QCOMPARE(Written(), QStringList({prefix + "_Left", prefix + "_Top"}) + alsoWritten);
         QCOMPARE(stored(prefix, "_Left"), std::string("-600"));
         QCOMPARE(stored(prefix, "_Top"), std::string("-375"));
 
@@ -100,8 +86,8 @@ private slots:
         backend->values[(prefix + "_Height").toStdString()] = "1500";
         cycle(prefix, QPoint(-40, -25), QSize(400, 100), QPoint(300, 200));
         cycle(prefix, QPoint(300, 200), QSize(400, 100), QPoint(300, 200));
-        QVERIFY(!written().contains(prefix + "_Width"));
-        QVERIFY(!written().contains(prefix + "_Height"));
+        QVERIFY(!Written().contains(prefix + "_Width"));
+        QVERIFY(!Written().contains(prefix + "_Height"));
         QCOMPARE(stored(prefix, "_Width"), std::string("6000"));
         QCOMPARE(stored(prefix, "_Left"), std::string("4500"));
     }

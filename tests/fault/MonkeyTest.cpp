@@ -1,8 +1,6 @@
 #include "mainbar/ZT_VOLTRAIL_MAIN.h"
-#include "settings/QSettingsBackend.h"
 #include "settings/ValueConversion.h"
-#include "support/FakeWindowStacking.h"
-#include "support/RecordingLauncher.h"
+#include "support/DiskStore.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -11,7 +9,6 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -25,7 +22,7 @@ class MonkeyTest : public QObject {
     Q_OBJECT
 private:
     static constexpr int kSteps = 5000;
-    QTemporaryDir home;
+    test::ConfigHome home;
     QRandomGenerator random{20261207};
     ZT_VOLTRAIL_MAIN* bar = nullptr;
     int steps = 0;
@@ -54,15 +51,14 @@ private:
     void act(QWidget* window)
     {
         const int roll = random.bounded(100);
+        QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : window;
         if (roll < 45) {
-            const auto buttons = visible<QAbstractButton>(window);
-            if (!buttons.isEmpty()) {
+            if (const auto buttons = visible<QAbstractButton>(window); !buttons.isEmpty()) {
                 auto* button = buttons.at(random.bounded(buttons.size()));
                 QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(3, button->height() / 2));
             }
         } else if (roll < 65) {
-            const auto boxes = visible<QLineEdit>(window);
-            if (!boxes.isEmpty()) {
+            if (const auto boxes = visible<QLineEdit>(window); !boxes.isEmpty()) {
                 auto* box = boxes.at(random.bounded(boxes.size()));
                 box->setFocus();
                 if (random.bounded(2))
@@ -78,20 +74,14 @@ private:
         } else if (roll < 75) {
             QTest::keyClick(window, Qt::Key_Escape);
         } else if (roll < 83) {
-            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window,
-                            Qt::Key_Return);
+            QTest::keyClick(focus, Qt::Key_Return);
         } else if (roll < 91) {
-            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window,
-                            random.bounded(2) ? Qt::Key_Tab : Qt::Key_Space);
+            QTest::keyClick(focus, random.bounded(2) ? Qt::Key_Tab : Qt::Key_Space);
         } else if (roll < 95) {
             if (window != bar)
                 window->close();
-        } else {
-            const auto labels = visible<QWidget>(window);
-            if (!labels.isEmpty()) {
-                auto* target = labels.at(random.bounded(labels.size()));
-                QTest::mouseDClick(target, Qt::LeftButton);
-            }
+        } else if (const auto any = visible<QWidget>(window); !any.isEmpty()) {
+            QTest::mouseDClick(any.at(random.bounded(any.size())), Qt::LeftButton);
         }
     }
 
@@ -120,20 +110,13 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(home.isValid());
-        qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
-    }
+    void initTestCase() { QVERIFY(home.isValid()); }
 
     void randomUseBreaksNothing()
     {
-        QSettingsBackend backend("ZT-VOLTRAIL-V1");
-        SettingsStore store(backend);
-        test::RecordingLauncher launcher;
-        test::FakeWindowStacking stacking;
-        Services services{store, launcher, stacking};
-        ZT_VOLTRAIL_MAIN main(services);
+        test::DiskProgram program("ZT-VOLTRAIL-V1");
+        const auto& launcher = program.launcher;
+        ZT_VOLTRAIL_MAIN main(program.services);
         bar = &main;
         main.Form_Load();
         main.show();
@@ -159,7 +142,7 @@ private slots:
         }
         qInfo("%d steps, %zu lines started", steps, launcher.launched.size());
 
-        QSettings file(backend.location(), QSettings::IniFormat);
+        QSettings file(program.backend.location(), QSettings::IniFormat);
         QCOMPARE(file.status(), QSettings::NoError);
         for (const QString& key : file.allKeys()) {
             const std::string value = file.value(key).toString().toStdString();

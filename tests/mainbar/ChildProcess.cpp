@@ -14,41 +14,17 @@ extern char** environ;
 
 namespace voltrail::test {
 
-namespace {
-
-std::string NameOf(const std::string& entry)
-{
-    return entry.substr(0, entry.find('='));
-}
-
-} // namespace
-
-bool ChildProcess::Start(const std::string& program, const std::vector<std::string>& arguments,
-                         const std::vector<std::string>& environment, int keepFd)
+bool ChildProcess::Start(const std::string& program, const std::vector<std::string>& arguments, int keepFd)
 {
     Stop();
     // Everything the child needs is built before fork: after it, only
     // async-signal-safe calls.
     std::vector<std::string> args{program};
     args.insert(args.end(), arguments.begin(), arguments.end());
-    std::vector<std::string> env;
-    for (char** e = environ; *e; ++e) {
-        const std::string entry(*e);
-        bool replaced = false;
-        for (const auto& own : environment)
-            replaced = replaced || NameOf(own) == NameOf(entry);
-        if (!replaced)
-            env.push_back(entry);
-    }
-    env.insert(env.end(), environment.begin(), environment.end());
     std::vector<char*> argv;
     for (auto& a : args)
         argv.push_back(a.data());
     argv.push_back(nullptr);
-    std::vector<char*> envp;
-    for (auto& e : env)
-        envp.push_back(e.data());
-    envp.push_back(nullptr);
 
     const int devNull = ::open("/dev/null", O_RDWR | O_CLOEXEC);
     const pid_t parent = ::getpid();
@@ -63,7 +39,7 @@ bool ChildProcess::Start(const std::string& program, const std::vector<std::stri
         }
         if (keepFd >= 0)
             ::fcntl(keepFd, F_SETFD, 0);
-        ::execve(argv[0], argv.data(), envp.data());
+        ::execve(argv[0], argv.data(), environ);
         ::_exit(127);
     }
     if (devNull >= 0)

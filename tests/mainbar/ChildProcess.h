@@ -16,10 +16,9 @@ public:
     ChildProcess& operator=(const ChildProcess&) = delete;
     ~ChildProcess() { Stop(); }
 
-    // program is a full path; environment entries ("NAME=value") replace or
-    // add to the test's own. keepFd, if not -1, stays open in the child.
-    bool Start(const std::string& program, const std::vector<std::string>& arguments,
-               const std::vector<std::string>& environment = {}, int keepFd = -1);
+    // program is a full path; the child has the test's environment.
+    // keepFd, if not -1, stays open in the child.
+    bool Start(const std::string& program, const std::vector<std::string>& arguments, int keepFd = -1);
 
     // False once the child has ended (it is then reaped).
     bool Running();

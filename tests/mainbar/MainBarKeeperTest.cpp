@@ -2,8 +2,7 @@
 // against the recording stacking backend.
 #include "mainbar/NullWindowStacking.h"
 #include "mainbar/WindowStackingFactory.h"
-#include "mainbar/ZT_VOLTRAIL_MAIN.h"
-#include "support/WindowTestBase.h"
+#include "support/BarTestBase.h"
 #include "ui/TickBox.h"
 
 #include <QDialog>
@@ -22,26 +21,17 @@ using Calls = std::vector<std::string>;
 // Another program's window; far above the small ids the offscreen platform
 // hands out, so it never is the bar.
 constexpr WindowHandle kOther = 0x5a5a5a5;
-const std::string kOtherText = std::to_string(kOther);
-
-std::string Handle(const QWidget* window)
-{
-    return std::to_string(static_cast<WindowHandle>(window->winId()));
-}
 
 } // namespace
 
-class MainBarKeeperTest : public WindowTestBase {
+class MainBarKeeperTest : public BarTestBase {
     Q_OBJECT
 private:
-    std::unique_ptr<ZT_VOLTRAIL_MAIN> bar;
-
-    void openBar()
+    // What one tick asks when another window is in front.
+    Calls restack(WindowHandle inFront) const
     {
-        bar = std::make_unique<ZT_VOLTRAIL_MAIN>(*services);
-        bar->Form_Load();
-        bar->show();
-        QVERIFY(QTest::qWaitForWindowExposed(bar.get()));
+        return {"foreground", "foreground", "notopmost " + std::to_string(inFront),
+                "topmost " + std::to_string(static_cast<WindowHandle>(bar->winId()))};
     }
 
     // Waits for the next real tick of the bar's timer and returns what that
@@ -55,14 +45,12 @@ private:
         return stacking->calls;
     }
 
-    // What the settings window does when Always On Top is clicked there.
-    void switchKeeper(bool on)
+    // No call at all for longer than a tick.
+    void verifyQuiet(int ms = 1500)
     {
-        bar->AlwaysOnTop_TICKBOX->setValue(on ? 1 : 0);
-        if (on)
-            bar->AlwaysOnTopTimer->start();
-        else
-            bar->AlwaysOnTopTimer->stop();
+        stacking->calls.clear();
+        QTest::qWait(ms);
+        QVERIFY(stacking->calls.empty());
     }
 
 private slots:
@@ -71,38 +59,25 @@ private slots:
 
     void offscreenGetsTheBackendThatDoesNothing()
     {
-        const auto backend = MakeWindowStacking();
-        QVERIFY(dynamic_cast<NullWindowStacking*>(backend.get()));
-    }
-
-    void timerIsAPreciseSecond()
-    {
-        openBar();
-        QVERIFY(bar->AlwaysOnTopTimer->isActive());
-        QCOMPARE(bar->AlwaysOnTopTimer->interval(), 1000);
-        QCOMPARE(bar->AlwaysOnTopTimer->timerType(), Qt::PreciseTimer);
+        QVERIFY(dynamic_cast<NullWindowStacking*>(MakeWindowStacking().get()));
     }
 
     void eachTick_data()
     {
-        QTest::addColumn<QString>("inFront");
-        QTest::addColumn<bool>("stacks");
-        QTest::newRow("bar in front: one query, no stacking") << "bar" << false;
-        QTest::newRow("another program's window") << QString::fromStdString(kOtherText) << true;
-        QTest::newRow("no foreground window") << "0" << true;
+        QTest::addColumn<bool>("barInFront");
+        QTest::addColumn<WindowHandle>("inFront");
+        QTest::newRow("bar in front: one query, no stacking") << true << WindowHandle{0};
+        QTest::newRow("another program's window") << false << kOther;
+        QTest::newRow("no foreground window") << false << WindowHandle{0};
     }
 
     void eachTick()
     {
-        QFETCH(QString, inFront);
-        QFETCH(bool, stacks);
-        openBar();
-        const WindowHandle barHandle = bar->winId();
-        stacking->foreground = inFront == "bar" ? barHandle : inFront.toULongLong();
-        const Calls expected = stacks
-                                   ? Calls{"foreground", "foreground", "notopmost " + inFront.toStdString(),
-                                           "topmost " + Handle(bar.get())}
-                                   : Calls{"foreground"};
+        QFETCH(bool, barInFront);
+        QFETCH(WindowHandle, inFront);
+        OpenBar();
+        stacking->foreground = barInFront ? static_cast<WindowHandle>(bar->winId()) : inFront;
+        const Calls expected = barInFront ? Calls{"foreground"} : restack(inFront);
         QCOMPARE(callsOfNextTick(), expected);
         // Nothing is remembered: the next tick does the same again.
         QCOMPARE(callsOfNextTick(), expected);
@@ -110,59 +85,47 @@ private slots:
 
     void settingsWindowInFrontIsDemotedWhileItIsOpen()
     {
-        openBar();
+        OpenBar();
         Calls seen;
-        std::string settingsHandle;
+        WindowHandle settings = 0;
         ModalDriver::When(QStringLiteral("ZT_VOLTRAIL_ABOUT"), [&](QWidget* window) {
-            settingsHandle = Handle(window);
-            stacking->foreground = window->winId();
+            settings = window->winId();
+            stacking->foreground = settings;
             seen = callsOfNextTick();
             static_cast<QDialog*>(window)->reject();
         });
         QTest::mouseClick(bar->ZT_BUTTON, Qt::LeftButton);
         QCOMPARE(ModalDriver::missed(), 0);
-        QCOMPARE(seen, (Calls{"foreground", "foreground", "notopmost " + settingsHandle,
-                              "topmost " + Handle(bar.get())}));
+        QCOMPARE(seen, restack(settings));
     }
 
-    void switchedOffStopsAtOnceAndLeavesTheBarAsItIs()
-    {
-        openBar();
-        stacking->foreground = kOther;
-        QCOMPARE(callsOfNextTick(), (Calls{"foreground", "foreground", "notopmost " + kOtherText,
-                                           "topmost " + Handle(bar.get())}));
-        switchKeeper(false);
-        stacking->calls.clear();
-        QTest::qWait(1500);
-        QVERIFY(stacking->calls.empty());
-        QCOMPARE(bar->AlwaysOnTop_TICKBOX->value(), std::int16_t{0});
-    }
-
-    void storedOffThenSwitchedOn()
+    void storedOffThenSwitchedOnThenOff()
     {
         backend->values["AlwaysOnTop_TICKBOX"] = "0";
-        openBar();
+        OpenBar();
         QVERIFY(!bar->AlwaysOnTopTimer->isActive());
         QCOMPARE(bar->AlwaysOnTopTimer->interval(), 1000);
+        QCOMPARE(bar->AlwaysOnTopTimer->timerType(), Qt::PreciseTimer);
         stacking->foreground = kOther;
-        QTest::qWait(1500);
-        QVERIFY(stacking->calls.empty());
+        verifyQuiet();
 
-        switchKeeper(true);
+        SwitchKeeper(*bar, true);
         QTRY_COMPARE_WITH_TIMEOUT(stacking->calls.size(), size_t{4}, 1500);
-        QCOMPARE(stacking->calls, (Calls{"foreground", "foreground", "notopmost " + kOtherText,
-                                         "topmost " + Handle(bar.get())}));
+        QCOMPARE(stacking->calls, restack(kOther));
+
+        // Stops at once and leaves the bar as it is.
+        SwitchKeeper(*bar, false);
+        verifyQuiet();
+        QCOMPARE(bar->AlwaysOnTop_TICKBOX->value(), std::int16_t{0});
     }
 
     void closingTheBarStopsTheKeeperForGood()
     {
-        openBar();
+        OpenBar();
         stacking->foreground = kOther;
         bar->close();
         QVERIFY(!bar->AlwaysOnTopTimer->isActive());
-        stacking->calls.clear();
-        QTest::qWait(1200);
-        QVERIFY(stacking->calls.empty());
+        verifyQuiet(1200);
     }
 };
 

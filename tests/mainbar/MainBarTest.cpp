@@ -1,6 +1,5 @@
-#include "mainbar/ZT_VOLTRAIL_MAIN.h"
+#include "support/BarTestBase.h"
 #include "support/WindowActions.h"
-#include "support/WindowTestBase.h"
 #include "ui/TickBox.h"
 
 #include <QLineEdit>
@@ -11,128 +10,60 @@
 using namespace voltrail;
 using namespace voltrail::test;
 
-class MainBarTest : public WindowTestBase {
+class MainBarTest : public BarTestBase {
     Q_OBJECT
-private:
-    std::unique_ptr<ZT_VOLTRAIL_MAIN> bar;
-
-    void openBar()
-    {
-        bar = std::make_unique<ZT_VOLTRAIL_MAIN>(*services);
-        bar->Form_Load();
-        bar->show();
-        QVERIFY(QTest::qWaitForWindowExposed(bar.get()));
-    }
-
 private slots:
     void init() { ResetFixture(); }
     void cleanup() { bar.reset(); }
 
-    void firstRunDefaults()
-    {
-        openBar();
-        QCOMPARE(bar->pos(), QPoint(67, 67));
-        QCOMPARE(bar->frameGeometry().size(), QSize(167, 52));
-        QCOMPARE(bar->AlwaysOnTop_TICKBOX->value(), std::int16_t{1});
-        QVERIFY(bar->AlwaysOnTopTimer->isActive());
-        QCOMPARE(bar->AlwaysOnTopTimer->interval(), 1000);
-        QCOMPARE(bar->ACTION_TEXTBOX->text(), QStringLiteral("ACTION_TEXTBOX"));
-        for (auto* b : {bar->ZT_BUTTON, bar->RUN_NOW_BUTTON, bar->POWER_BUTTON, bar->AUTOTIMER_BUTTON,
-                        bar->ZT_SHUTDOWN_GUI_BUTTON, bar->MS_SHUTDOWN_GUI_BUTTON}) {
-            QVERIFY(b->isVisible());
-            QVERIFY(!b->accessibleName().isEmpty());
-            QCOMPARE(b->accessibleName(), b->toolTip());
-        }
-        QVERIFY(!bar->ACTION_TEXTBOX->isVisible());
-        QVERIFY(!bar->SHUTDOWN_TICKBOX->isVisible());
-    }
-
-    void runNowWithNoChoiceDoesNothing()
-    {
-        openBar();
-        QTest::mouseClick(bar->RUN_NOW_BUTTON, Qt::LeftButton);
-        QVERIFY(!QApplication::activeModalWidget());
-        QVERIFY(launcher->launched.empty());
-    }
-
-    void runNowConfirmsTheTickedAction_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("shutdown") << "SHUTDOWN_TICKBOX"
-                                  << "SHUTDOWN PC"
-                                  << "shutdown /s /t 0";
-        QTest::newRow("restart") << "RESTART_TICKBOX"
-                                 << "RESTART PC"
-                                 << "shutdown /g /f /t 0";
-        QTest::newRow("hibernate") << "HIBERNATE_TICKBOX"
-                                   << "HIBERNATE PC"
-                                   << "shutdown /h";
-        QTest::newRow("logoff") << "LOGOFF_TICKBOX"
-                                << "LOGOFF CURRENT USER"
-                                << "shutdown /l";
-    }
-
-    void runNowConfirmsTheTickedAction()
-    {
-        QFETCH(QString, key);
-        QFETCH(QString, label);
-        QFETCH(QString, line);
-        backend->values[key.toStdString()] = "1";
-        openBar();
-        QString shown;
-        ModalDriver::When(QStringLiteral("ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW"), [&](QWidget* w) {
-            shown = Child<QLineEdit>(w, "ACTION_TEXTBOX")->text();
-            QTest::mouseClick(Child<QPushButton>(w, "OK_BUTTON"), Qt::LeftButton);
-        });
-        QTest::mouseClick(bar->RUN_NOW_BUTTON, Qt::LeftButton);
-        QCOMPARE(ModalDriver::missed(), 0);
-        QCOMPARE(shown, label);
-        QCOMPARE(launcher->launched.size(), size_t{1});
-        QCOMPARE(QString::fromStdString(launcher->launched[0].commandLine), line);
-        QCOMPARE(launcher->launched[0].style, std::int16_t{0});
-        QVERIFY(!QApplication::activeModalWidget());
-    }
-
-    // Every window RUN NOW (or POWER) opens is answered with Cancel; the log
-    // names each window, and how many secondary windows were up at the time.
-    void runNowOpensWindowsOneAfterAnother_data()
+    // Every window the button opens is answered (OK where the row says so,
+    // else Cancel); the log names each window and how many secondary windows
+    // were up at the time.
+    void buttonOpensWindowsOneAfterAnother_data()
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QStringList>("ticked");
+        QTest::addColumn<bool>("ok");
         QTest::addColumn<QStringList>("opened");
         QTest::addColumn<QString>("pending");
-        const QString ask = QStringLiteral("run option 1");
-        const QString none = QStringLiteral("ACTION_TEXTBOX");
-        QTest::newRow("none") << "RUN_NOW_BUTTON" << QStringList{} << QStringList{} << none;
-        QTest::newRow("always ask") << "RUN_NOW_BUTTON" << QStringList{"ALWAYS_ASK_TICKBOX"}
-                                    << QStringList{ask} << none;
-        QTest::newRow("power button") << "POWER_BUTTON" << QStringList{} << QStringList{ask} << none;
-        QTest::newRow("power ignores the choice")
-            << "POWER_BUTTON" << QStringList{"SHUTDOWN_TICKBOX"} << QStringList{ask} << none;
-        QTest::newRow("shutdown then ask")
-            << "RUN_NOW_BUTTON" << QStringList{"ALWAYS_ASK_TICKBOX", "SHUTDOWN_TICKBOX"}
-            << QStringList{"SHUTDOWN PC 1", ask} << "SHUTDOWN PC";
-        QTest::newRow("all five") << "RUN_NOW_BUTTON"
-                                  << QStringList{"LOGOFF_TICKBOX", "HIBERNATE_TICKBOX", "RESTART_TICKBOX",
-                                                 "SHUTDOWN_TICKBOX", "ALWAYS_ASK_TICKBOX"}
-                                  << QStringList{"SHUTDOWN PC 1", "RESTART PC 1", "HIBERNATE PC 1",
-                                                 "LOGOFF CURRENT USER 1", ask}
-                                  << "LOGOFF CURRENT USER";
-        QTest::newRow("sleep and my cmd are ignored")
-            << "RUN_NOW_BUTTON" << QStringList{"SLEEP_TICKBOX", "MY_CMD_TICKBOX"} << QStringList{} << none;
+        QTest::addColumn<QStringList>("launched");
+        // Lists are written with '|' between items.
+        const auto row = [](const char* name, const char* button, const char* ticked, bool ok,
+                            const char* opened, const char* pending, const char* launched = "") {
+            const auto list = [](const char* items) { return QString(items).split('|', Qt::SkipEmptyParts); };
+            QTest::newRow(name) << button << list(ticked) << ok << list(opened) << pending << list(launched);
+        };
+        const char* run = "RUN_NOW_BUTTON";
+        const char* none = "ACTION_TEXTBOX";
+        row("none", run, "", false, "", none);
+        row("shutdown", run, "SHUTDOWN_TICKBOX", true, "SHUTDOWN PC 1", "SHUTDOWN PC", "shutdown /s /t 0");
+        row("restart", run, "RESTART_TICKBOX", true, "RESTART PC 1", "RESTART PC", "shutdown /g /f /t 0");
+        row("hibernate", run, "HIBERNATE_TICKBOX", true, "HIBERNATE PC 1", "HIBERNATE PC", "shutdown /h");
+        row("logoff", run, "LOGOFF_TICKBOX", true, "LOGOFF CURRENT USER 1", "LOGOFF CURRENT USER",
+            "shutdown /l");
+        row("always ask", run, "ALWAYS_ASK_TICKBOX", false, "run option 1", none);
+        row("power button", "POWER_BUTTON", "", false, "run option 1", none);
+        row("power ignores the choice", "POWER_BUTTON", "SHUTDOWN_TICKBOX", false, "run option 1", none);
+        row("shutdown then ask", run, "ALWAYS_ASK_TICKBOX|SHUTDOWN_TICKBOX", false,
+            "SHUTDOWN PC 1|run option 1", "SHUTDOWN PC");
+        row("all five", run,
+            "LOGOFF_TICKBOX|HIBERNATE_TICKBOX|RESTART_TICKBOX|SHUTDOWN_TICKBOX|ALWAYS_ASK_TICKBOX", false,
+            "SHUTDOWN PC 1|RESTART PC 1|HIBERNATE PC 1|LOGOFF CURRENT USER 1|run option 1",
+            "LOGOFF CURRENT USER");
+        row("sleep and my cmd are ignored", run, "SLEEP_TICKBOX|MY_CMD_TICKBOX", false, "", none);
     }
 
-    void runNowOpensWindowsOneAfterAnother()
+    void buttonOpensWindowsOneAfterAnother()
     {
         QFETCH(QString, button);
         QFETCH(QStringList, ticked);
+        QFETCH(bool, ok);
         QFETCH(QStringList, opened);
         QFETCH(QString, pending);
+        QFETCH(QStringList, launched);
         for (const QString& key : ticked)
             backend->values[key.toStdString()] = "1";
-        openBar();
+        OpenBar();
         bar->SLEEP_TICKBOX->setValue(ticked.contains("SLEEP_TICKBOX"));
         bar->MY_CMD_TICKBOX->setValue(ticked.contains("MY_CMD_TICKBOX"));
         QStringList log;
@@ -146,18 +77,25 @@ private slots:
                 up += top != bar.get() && top->isVisible();
             const auto* label = Child<QLineEdit>(w, "ACTION_TEXTBOX");
             log << QStringLiteral("%1 %2").arg(label ? label->text() : QStringLiteral("run option")).arg(up);
-            QTest::mouseClick(Child<QPushButton>(w, "CANCEL_BUTTON"), Qt::LeftButton);
+            QTest::mouseClick(Child<QPushButton>(w, label && ok ? "OK_BUTTON" : "CANCEL_BUTTON"),
+                              Qt::LeftButton);
         });
         answer.start(5);
         QTest::mouseClick(Child<QPushButton>(bar.get(), qPrintable(button)), Qt::LeftButton);
         QCOMPARE(log, opened);
-        QVERIFY(launcher->launched.empty());
+        QStringList lines;
+        for (const auto& l : launcher->launched) {
+            lines << QString::fromStdString(l.commandLine);
+            QCOMPARE(l.style, std::int16_t{0});
+        }
+        QCOMPARE(lines, launched);
+        QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(bar->PendingActionLabel(), pending);
     }
 
     void unsavedSettingChangesRunNowForThisRun()
     {
-        openBar();
+        OpenBar();
         bool modalOverBar = false;
         ModalDriver::When(QStringLiteral("ZT_VOLTRAIL_ABOUT"), [&](QWidget* w) {
             modalOverBar = w->isModal() && w->parentWidget() == bar.get();
@@ -177,23 +115,18 @@ private slots:
 
     void msShutdownGuiLaunchesTheDialogShown()
     {
-        openBar();
+        OpenBar();
         QTest::mouseClick(bar->MS_SHUTDOWN_GUI_BUTTON, Qt::LeftButton);
         QCOMPARE(launcher->launched, (std::vector<RecordingLauncher::Launched>{{"shutdown.exe /i", 1}}));
     }
 
-    void closingStoresPositionAndFlagOnly()
+    void closingStoresTheFlagAsLoaded()
     {
         backend->values["AlwaysOnTop_TICKBOX"] = "0";
-        openBar();
-        QVERIFY(!bar->AlwaysOnTopTimer->isActive());
-        bar->move(-30, 200);
+        OpenBar();
         QSignalSpy unloaded(bar.get(), &ZT_VOLTRAIL_MAIN::unloaded);
         bar->close();
         QCOMPARE(unloaded.size(), 1);
-        QCOMPARE(backend->writes, (std::vector<std::string>{"MAIN_Left", "MAIN_Top", "AlwaysOnTop_TICKBOX"}));
-        QCOMPARE(backend->values["MAIN_Left"], std::string("-450"));
-        QCOMPARE(backend->values["MAIN_Top"], std::string("3000"));
         QCOMPARE(backend->values["AlwaysOnTop_TICKBOX"], std::string("0"));
         QVERIFY(backend->flushes > 0);
     }

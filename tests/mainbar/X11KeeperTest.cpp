@@ -2,10 +2,12 @@
 // process on the xcb platform, and another window that holds
 // _NET_WM_STATE_ABOVE and is active. Skips (exit code 77) when Xvfb or
 // openbox is not installed.
+#include "XProperty.h"
 #include "XServerSession.h"
 #include "mainbar/WindowStackingFactory.h"
 #include "mainbar/X11WindowStacking.h"
 #include "mainbar/ZT_VOLTRAIL_MAIN.h"
+#include "support/BarTestBase.h"
 #include "support/MemorySettingsBackend.h"
 #include "support/RecordingLauncher.h"
 #include "ui/TickBox.h"
@@ -15,17 +17,9 @@
 #include <QtTest>
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <xcb/xcb.h>
 
 using namespace voltrail;
 using namespace voltrail::test;
-
-namespace {
-
-constexpr int kSkipped = 77;
-
-} // namespace
 
 class X11KeeperTest : public QObject {
     Q_OBJECT
@@ -37,54 +31,20 @@ private:
     std::unique_ptr<Services> services;
     std::unique_ptr<ZT_VOLTRAIL_MAIN> bar;
     std::unique_ptr<QWidget> other;
-
     xcb_connection_t* connection = nullptr;
     xcb_window_t root = 0;
-    xcb_atom_t activeAtom = 0;
-    xcb_atom_t stateAtom = 0;
-    xcb_atom_t aboveAtom = 0;
-    xcb_atom_t stackingAtom = 0;
-
-    xcb_atom_t Atom(const char* name)
-    {
-        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-            connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name),
-            nullptr);
-        const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-        std::free(reply);
-        return atom;
-    }
 
     // What the window manager says, read straight from the server.
     WId ActiveWindow()
     {
-        xcb_get_property_reply_t* reply = xcb_get_property_reply(
-            connection, xcb_get_property(connection, 0, root, activeAtom, XCB_ATOM_WINDOW, 0, 1), nullptr);
-        WId window = 0;
-        if (reply && xcb_get_property_value_length(reply) >= 4)
-            window = *static_cast<const xcb_window_t*>(xcb_get_property_value(reply));
-        std::free(reply);
-        return window;
+        const auto ids = ReadProperty(connection, root, "_NET_ACTIVE_WINDOW", XCB_ATOM_WINDOW);
+        return ids.empty() ? 0 : ids.front();
     }
 
-    // Managed windows, bottom to top.
-    std::vector<WId> StackingOrder()
-    {
-        xcb_get_property_reply_t* reply = xcb_get_property_reply(
-            connection, xcb_get_property(connection, 0, root, stackingAtom, XCB_ATOM_WINDOW, 0, 1024),
-            nullptr);
-        std::vector<WId> windows;
-        if (reply) {
-            const auto* ids = static_cast<const xcb_window_t*>(xcb_get_property_value(reply));
-            windows.assign(ids, ids + xcb_get_property_value_length(reply) / 4);
-        }
-        std::free(reply);
-        return windows;
-    }
-
+    // Whether upper is higher than lower in the managed windows' stacking order.
     bool IsAbove(const QWidget* upper, const QWidget* lower)
     {
-        const auto order = StackingOrder();
+        const auto order = ReadProperty(connection, root, "_NET_CLIENT_LIST_STACKING", XCB_ATOM_WINDOW);
         const auto up = std::find(order.begin(), order.end(), upper->winId());
         const auto low = std::find(order.begin(), order.end(), lower->winId());
         return up != order.end() && low != order.end() && up > low;
@@ -92,41 +52,17 @@ private:
 
     bool HasAbove(const QWidget* window)
     {
-        const auto id = static_cast<xcb_window_t>(window->winId());
-        xcb_get_property_reply_t* reply = xcb_get_property_reply(
-            connection, xcb_get_property(connection, 0, id, stateAtom, XCB_ATOM_ATOM, 0, 64), nullptr);
-        bool above = false;
-        if (reply) {
-            const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
-            const int count = xcb_get_property_value_length(reply) / 4;
-            for (int i = 0; i < count; ++i)
-                above = above || atoms[i] == aboveAtom;
-        }
-        std::free(reply);
-        return above;
+        const auto atoms = ReadProperty(connection, static_cast<xcb_window_t>(window->winId()),
+                                        "_NET_WM_STATE", XCB_ATOM_ATOM);
+        return std::count(atoms.begin(), atoms.end(), InternAtom(connection, "_NET_WM_STATE_ABOVE")) > 0;
     }
 
-    // The bar loaded with the keeper off, and another program's kind of
-    // window in front of it that keeps itself on top.
-    void openBarBehindActiveTopmostWindow()
+    void openBar()
     {
-        backend.values.insert_or_assign("AlwaysOnTop_TICKBOX", std::string(1, '0'));
         bar = std::make_unique<ZT_VOLTRAIL_MAIN>(*services);
         bar->Form_Load();
         bar->show();
         QVERIFY(QTest::qWaitForWindowExposed(bar.get()));
-        QVERIFY(!bar->AlwaysOnTopTimer->isActive());
-
-        other = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
-        other->setWindowTitle(QStringLiteral("another program"));
-        other->setGeometry(200, 200, 300, 200);
-        other->show();
-        QVERIFY(QTest::qWaitForWindowExposed(other.get()));
-        other->activateWindow();
-        QTRY_COMPARE_WITH_TIMEOUT(ActiveWindow(), other->winId(), 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(HasAbove(other.get()), 5000);
-        QVERIFY(!HasAbove(bar.get()));
-        QTRY_VERIFY_WITH_TIMEOUT(IsAbove(other.get(), bar.get()), 5000);
     }
 
 private slots:
@@ -140,10 +76,6 @@ private slots:
         QVERIFY(x11);
         connection = x11->connection();
         root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-        activeAtom = Atom("_NET_ACTIVE_WINDOW");
-        stateAtom = Atom("_NET_WM_STATE");
-        aboveAtom = Atom("_NET_WM_STATE_ABOVE");
-        stackingAtom = Atom("_NET_CLIENT_LIST_STACKING");
     }
 
     void init() { backend.values.clear(); }
@@ -154,71 +86,57 @@ private slots:
         bar.reset();
     }
 
-    void keeperTakesTopmostFromTheActiveWindow()
+    // The bar loaded with the keeper off, and another program's kind of
+    // window in front of it that keeps itself on top.
+    void keeperTakesTopmostFromTheActiveWindowWhileOn()
     {
-        openBarBehindActiveTopmostWindow();
-        if (QTest::currentTestFailed())
-            return;
+        backend.values["AlwaysOnTop_TICKBOX"] = "0";
+        openBar();
+        QVERIFY(!bar->AlwaysOnTopTimer->isActive());
+        other = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
+        other->setGeometry(200, 200, 300, 200);
+        other->show();
+        QVERIFY(QTest::qWaitForWindowExposed(other.get()));
+        other->activateWindow();
+        QTRY_COMPARE_WITH_TIMEOUT(ActiveWindow(), other->winId(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(HasAbove(other.get()), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(IsAbove(other.get(), bar.get()), 5000);
         const QRect barPlace = bar->frameGeometry();
         const QRect otherPlace = other->frameGeometry();
 
-        // As the settings window switches it on.
-        bar->AlwaysOnTop_TICKBOX->setValue(1);
-        bar->AlwaysOnTopTimer->start();
+        // Off: nothing changes.
+        QTest::qWait(1500);
+        QVERIFY(HasAbove(other.get()) && !HasAbove(bar.get()) && IsAbove(other.get(), bar.get()));
+
+        SwitchKeeper(*bar, true);
         QTRY_VERIFY_WITH_TIMEOUT(!HasAbove(other.get()) && HasAbove(bar.get()), 2000);
         QTRY_VERIFY_WITH_TIMEOUT(IsAbove(bar.get(), other.get()), 1000);
-
         // Stacking only: the other window keeps the focus, nothing moved.
         QCOMPARE(ActiveWindow(), other->winId());
         QCOMPARE(bar->frameGeometry(), barPlace);
         QCOMPARE(other->frameGeometry(), otherPlace);
+
+        // Switched off, the bar keeps what it has; the other window takes
+        // topmost back and keeps it too.
+        SwitchKeeper(*bar, false);
+        stacking->SetTopmost(other->winId(), true);
+        QTRY_VERIFY_WITH_TIMEOUT(HasAbove(other.get()), 2000);
+        QTest::qWait(1500);
+        QVERIFY(HasAbove(other.get()) && HasAbove(bar.get()));
     }
 
     // The bar's own handle must be what the window manager calls active, or
     // the keeper would restack the bar against itself every second.
     void barInFrontIsLeftAlone()
     {
-        bar = std::make_unique<ZT_VOLTRAIL_MAIN>(*services);
-        bar->Form_Load();
+        openBar();
         QVERIFY(bar->AlwaysOnTopTimer->isActive());
-        bar->show();
-        QVERIFY(QTest::qWaitForWindowExposed(bar.get()));
         bar->activateWindow();
         QTRY_COMPARE_WITH_TIMEOUT(ActiveWindow(), bar->winId(), 5000);
         QSignalSpy ticked(bar->AlwaysOnTopTimer, &QTimer::timeout);
         QVERIFY(ticked.wait(1500));
         QTest::qWait(200);
         QVERIFY(!HasAbove(bar.get()));
-    }
-
-    void keeperOffChangesNothing()
-    {
-        openBarBehindActiveTopmostWindow();
-        if (QTest::currentTestFailed())
-            return;
-        QTest::qWait(2500);
-        QVERIFY(HasAbove(other.get()));
-        QVERIFY(!HasAbove(bar.get()));
-        QVERIFY(IsAbove(other.get(), bar.get()));
-    }
-
-    void switchedOffTheBarKeepsWhatItHas()
-    {
-        openBarBehindActiveTopmostWindow();
-        if (QTest::currentTestFailed())
-            return;
-        bar->AlwaysOnTop_TICKBOX->setValue(1);
-        bar->AlwaysOnTopTimer->start();
-        QTRY_VERIFY_WITH_TIMEOUT(HasAbove(bar.get()), 2000);
-
-        bar->AlwaysOnTop_TICKBOX->setValue(0);
-        bar->AlwaysOnTopTimer->stop();
-        // The other window takes topmost back; with the keeper off, it keeps it.
-        stacking->SetTopmost(other->winId(), true);
-        QTRY_VERIFY_WITH_TIMEOUT(HasAbove(other.get()), 2000);
-        QTest::qWait(1500);
-        QVERIFY(HasAbove(other.get()));
-        QVERIFY(HasAbove(bar.get()));
     }
 };
 
@@ -230,7 +148,7 @@ int main(int argc, char* argv[])
         break;
     case XServerSession::Outcome::Missing:
         std::printf("SKIP: %s\n", session.problem().c_str());
-        return kSkipped;
+        return 77;
     case XServerSession::Outcome::Failed:
         std::fprintf(stderr, "FAIL: %s\n", session.problem().c_str());
         return EXIT_FAILURE;

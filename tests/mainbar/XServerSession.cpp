@@ -1,11 +1,13 @@
 #include "XServerSession.h"
+#include "XProperty.h"
 
+#include <QStandardPaths>
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
-#include <sstream>
 #include <thread>
 #include <unistd.h>
 #include <xcb/xcb.h>
@@ -17,39 +19,16 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr auto kStartTimeout = std::chrono::seconds(10);
 
-std::string FindOnPath(const std::string& name)
+std::string FindOnPath(const char* name)
 {
-    const char* path = std::getenv("PATH");
-    std::istringstream dirs(path ? path : "/usr/bin:/bin");
-    std::string dir;
-    while (std::getline(dirs, dir, ':')) {
-        const std::string candidate = (dir.empty() ? "." : dir) + "/" + name;
-        if (::access(candidate.c_str(), X_OK) == 0)
-            return candidate;
-    }
-    return {};
+    return QStandardPaths::findExecutable(QLatin1String(name)).toStdString();
 }
 
-// Whether the root's window list (a property of windows) is set and, unless
-// window is 0, names that window.
+// Whether the root's window list is set and, unless window is 0, names it.
 bool RootListHas(xcb_connection_t* connection, xcb_window_t root, const char* list, xcb_window_t window)
 {
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(list)), list), nullptr);
-    if (!atom)
-        return false;
-    xcb_get_property_reply_t* reply = xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, root, atom->atom, XCB_ATOM_WINDOW, 0, 1024), nullptr);
-    std::free(atom);
-    bool found = false;
-    if (reply) {
-        const auto* ids = static_cast<const xcb_window_t*>(xcb_get_property_value(reply));
-        const int count = xcb_get_property_value_length(reply) / 4;
-        for (int i = 0; i < count; ++i)
-            found = found || window == 0 || ids[i] == window;
-    }
-    std::free(reply);
-    return found;
+    const auto ids = ReadProperty(connection, root, list, XCB_ATOM_WINDOW);
+    return !ids.empty() && (window == 0 || std::find(ids.begin(), ids.end(), window) != ids.end());
 }
 
 } // namespace
@@ -64,7 +43,9 @@ XServerSession::Outcome XServerSession::Start()
     }
     if (!StartServer(server))
         return Outcome::Failed;
-    if (!windowManager_.Start(windowManager, {"--sm-disable"}, {"DISPLAY=" + display_})) {
+    // The window manager, and later the test's own windows, use this server.
+    ::setenv("DISPLAY", display_.c_str(), 1);
+    if (!windowManager_.Start(windowManager, {"--sm-disable"})) {
         problem_ = "openbox could not be started";
         return Outcome::Failed;
     }
@@ -83,7 +64,7 @@ bool XServerSession::StartServer(const std::string& program)
     }
     const bool started = server_.Start(
         program, {"-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
-        {}, fds[1]);
+        fds[1]);
     ::close(fds[1]);
     std::string number;
     const auto deadline = Clock::now() + kStartTimeout;

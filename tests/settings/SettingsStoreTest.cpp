@@ -41,39 +41,6 @@ TEST_F(SettingsStoreTest, UnconvertibleValuesReadAsAbsent)
     }
 }
 
-TEST_F(SettingsStoreTest, TickValuesOtherThanZeroAndOneAreKept)
-{
-    backend.values["FORCE_SSS_TICKBOX"] = "2";
-    EXPECT_EQ(store.LoadTick("FORCE_SSS_TICKBOX", 0), 2);
-}
-
-TEST_F(SettingsStoreTest, ValuesAreWrittenAsText)
-{
-    store.SaveNumber("MAIN_Left", -120.f);
-    store.SaveTick("SHUTDOWN_TICKBOX", 1);
-    store.SaveText("PC_NAME_SSS_TEXTBOX", "  SRV 01 ; \"x\" = %y% # \\\\z  ");
-    EXPECT_EQ(backend.values["MAIN_Left"], "-120");
-    EXPECT_EQ(backend.values["SHUTDOWN_TICKBOX"], "1");
-    EXPECT_EQ(store.LoadText("PC_NAME_SSS_TEXTBOX", ""), "  SRV 01 ; \"x\" = %y% # \\\\z  ");
-}
-
-TEST_F(SettingsStoreTest, PlacementReadsFourKeysAndWritesTwo)
-{
-    backend.values["MAIN_Width"] = "6000";
-    const Placement p = LoadPlacement(store, "MAIN", {1000, 1000, 2500, 780});
-    EXPECT_EQ(p.left, 1000.f);
-    EXPECT_EQ(p.top, 1000.f);
-    EXPECT_EQ(p.width, 6000.f);
-    EXPECT_EQ(p.height, 780.f);
-
-    SavePosition(store, "MAIN", -300.f, 45.f);
-    EXPECT_EQ(backend.writes, (std::vector<std::string>{"MAIN_Left", "MAIN_Top"}));
-    EXPECT_EQ(backend.values["MAIN_Left"], "-300");
-    EXPECT_EQ(backend.values["MAIN_Top"], "45");
-    EXPECT_EQ(backend.values["MAIN_Width"], "6000");
-    EXPECT_FALSE(backend.has("MAIN_Height"));
-}
-
 TEST(Twips, FifteenToAPixelAndBounded)
 {
     EXPECT_EQ(TwipsToPixels(1000.f), 67);

@@ -27,4 +27,16 @@ inline void PressKey(QWidget* window, Qt::Key key)
     QTest::keyClick(target ? target : window, key);
 }
 
+// Leaves a window by a click on the named button ("button"), Enter, Escape
+// or the frame's close box.
+inline void Leave(QWidget* window, const QString& path, const char* button)
+{
+    if (path == QLatin1String("button"))
+        QTest::mouseClick(window->findChild<QWidget*>(QLatin1String(button)), Qt::LeftButton);
+    else if (path == QLatin1String("close box"))
+        PressCloseBox(window);
+    else
+        PressKey(window, path == QLatin1String("enter") ? Qt::Key_Return : Qt::Key_Escape);
+}
+
 } // namespace voltrail::test

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "settings/QSettingsBackend.h"
+#include "settings/SettingsStore.h"
+#include "support/FakeWindowStacking.h"
+#include "support/RecordingLauncher.h"
+#include "ui/Services.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace voltrail::test {
+
+// A private config directory for the real store, for the whole test binary.
+class ConfigHome {
+public:
+    ConfigHome() { qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8()); }
+
+    bool isValid() const { return dir_.isValid(); }
+    QString path() const { return dir_.path(); }
+    // Where the store keeps its files.
+    QString folder() const { return dir_.path() + QStringLiteral("/ZT_VOLTRAIL"); }
+
+    // A store file as a person with an editor would leave it.
+    bool WriteFile(const QString& section, const QByteArray& content) const
+    {
+        QDir().mkpath(folder());
+        QFile f(folder() + '/' + section + QStringLiteral(".conf"));
+        return f.open(QIODevice::WriteOnly) && f.write(content) == content.size();
+    }
+
+private:
+    QTemporaryDir dir_;
+};
+
+// The real store under one section name, as a program of that file name has it.
+struct DiskProgram {
+    explicit DiskProgram(const std::string& section) : backend(section) {}
+    QSettingsBackend backend;
+    SettingsStore store{backend};
+    RecordingLauncher launcher;
+    FakeWindowStacking stacking;
+    Services services{store, launcher, stacking};
+
+    QByteArray OnDisk() const
+    {
+        QFile file(backend.location());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+} // namespace voltrail::test
