@@ -1,0 +1,66 @@
+#pragma once
+
+#include "support/MemorySettingsBackend.h"
+#include "support/RecordingLauncher.h"
+#include "ui/Services.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QStringList>
+#include <QtTest>
+#include <memory>
+
+namespace voltrail::test {
+
+// (Re)opens a window the way its opener does; the old one is gone first, so
+// its unload runs before the new one loads.
+template <typename Window> void OpenWindow(std::unique_ptr<Window>& w, Services& services)
+{
+    w.reset();
+    w = std::make_unique<Window>(services, nullptr);
+    w->Load();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+}
+
+inline void Click(QAbstractButton* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Replaces a box's text by typing, as a person would.
+inline void Type(QLineEdit* box, const QString& text)
+{
+    box->clear();
+    QTest::keyClicks(box, text);
+}
+
+inline QStringList ToList(const std::vector<std::string>& lines)
+{
+    QStringList out;
+    for (const auto& l : lines)
+        out << QString::fromStdString(l);
+    return out;
+}
+
+// Every line started, in order; a line started any way but hidden is marked.
+inline QStringList Launched(const RecordingLauncher& launcher)
+{
+    QStringList out;
+    for (const auto& l : launcher.launched)
+        out << QString::fromStdString(l.commandLine) + (l.style == kStyleHidden ? "" : " [SHOWN]");
+    return out;
+}
+
+inline QStringList Writes(const MemorySettingsBackend& backend)
+{
+    return ToList(backend.writes);
+}
+
+inline QString Stored(const MemorySettingsBackend& backend, const std::string& key)
+{
+    const auto it = backend.values.find(key);
+    return it == backend.values.end() ? QStringLiteral("<none>") : QString::fromStdString(it->second);
+}
+
+} // namespace voltrail::test
