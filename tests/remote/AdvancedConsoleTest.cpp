@@ -10,16 +10,10 @@
 
 using namespace voltrail;
 using namespace voltrail::test;
-using StoreValues = QList<QPair<QString, QString>>; // store key, value
 
 namespace {
 const QString kPlaceholder = QStringLiteral("!!! COMMAND GENERATED AT RUNTIME !!!");
-
-QString Key(const char* kind, int n, const char* suffix)
-{
-    return QString::fromStdString(RowControlName(kind, n, suffix));
 }
-} // namespace
 
 class AdvancedConsoleTest : public WindowTestBase {
     Q_OBJECT
@@ -27,16 +21,6 @@ private:
     std::unique_ptr<ZT_VOLTRAIL_SGUI_ADVANCED> w;
 
     void open() { OpenWindow(w, *services); }
-    void store(const StoreValues& values)
-    {
-        for (const auto& [key, value] : values)
-            backend->values[key.toStdString()] = value.toStdString();
-    }
-    void nameAllRows(const QString& pattern)
-    {
-        for (int n = 1; n <= kConsoleRowCount; ++n)
-            Type(w->ROW(n).PC_NAME_TEXTBOX, pattern.arg(n));
-    }
 
 private slots:
     void init() { ResetFixture(); }
@@ -62,36 +46,20 @@ private slots:
                 QCOMPARE(box->value(), std::int16_t{0});
             QCOMPARE(row.NUMBER_TEXTBOX->text(), QString::number(n));
             QCOMPARE(row.PC_NAME_TEXTBOX->accessibleName(), QStringLiteral("Row %1 PC name").arg(n));
+            // Two columns of fifteen rows, row 16 level with row 1.
+            if (n > 15)
+                QCOMPARE(row.PC_NAME_TEXTBOX->y(), w->ROW(n - 15).PC_NAME_TEXTBOX->y());
+            else if (n > 1)
+                QVERIFY(row.PC_NAME_TEXTBOX->y() > w->ROW(n - 1).PC_NAME_TEXTBOX->y());
         }
+        QVERIFY(w->ROW(16).NUMBER_TEXTBOX->x() > w->ROW(1).ABORT_BUTTON->geometry().right());
+        QVERIFY(Child<QWidget>(w.get(), "Text30") == w->ROW(2).NUMBER_TEXTBOX);
+        QVERIFY(Child<QWidget>(w.get(), "Text58") == w->ROW(30).NUMBER_TEXTBOX);
         QCOMPARE(w->findChildren<QWidget*>().size(), 240 + 13);
         for (QWidget* c : w->findChildren<QWidget*>()) {
             if (c->isVisible() && (qobject_cast<QAbstractButton*>(c) || qobject_cast<QLineEdit*>(c)))
                 QVERIFY2(!c->accessibleName().isEmpty(), qPrintable(c->objectName()));
         }
-    }
-
-    void rowsStandInTwoColumnsOfFifteen_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("twips");
-        QTest::newRow("row 1 number") << "PC_NUMBER_1_TEXTBOX" << QRect(120, 720, 375, 285);
-        QTest::newRow("row 2 number") << "Text30" << QRect(120, 1080, 375, 285);
-        QTest::newRow("row 15 name") << "PC_NAME_15_TEXTBOX" << QRect(1800, 5760, 2055, 285);
-        QTest::newRow("row 16 batch") << "BATCH_RUN_16_TICKBOX" << QRect(7800, 720, 1095, 255);
-        QTest::newRow("row 30 abort") << "ABORT_30_BUTTON" << QRect(13680, 5760, 615, 255);
-        QTest::newRow("row 30 number") << "Text58" << QRect(7320, 5760, 375, 285);
-        QTest::newRow("display") << "ALL_CMD_COMMANDS_TEXTBOX" << QRect(8760, 6360, 5535, 375);
-    }
-
-    void rowsStandInTwoColumnsOfFifteen()
-    {
-        QFETCH(QString, name);
-        QFETCH(QRect, twips);
-        open();
-        auto* c = Child<QWidget>(w.get(), qPrintable(name));
-        QVERIFY(c);
-        const auto px = [](int t) { return (t + 7) / 15; };
-        QCOMPARE(c->geometry(), QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height())));
     }
 
     void tabOrderRunsThroughTheRowsInNumberOrder()
@@ -131,19 +99,12 @@ private slots:
         QVERIFY(w->isVisible());
         QCOMPARE(Writes(*backend), ToList(ConsoleSaveKeys()));
         QCOMPARE(backend->flushes, 1);
-        const StoreValues saved{{"SGUI_ADV_Left", "3000"},
-                                {"SGUI_ADV_Top", "1500"},
-                                {"SHUTDOWN_TIMEOUT_TEXTBOX", "120"},
-                                {Key("BATCH_RUN", 1, "TICKBOX"), "1"},
-                                {Key("BATCH_RUN", 2, "TICKBOX"), "0"},
-                                {Key("PC_NAME", 2, "TEXTBOX"), " SRV02 "},
-                                {Key("PC_NAME", 3, "TEXTBOX"), ""},
-                                {Key("RESTART", 2, "TICKBOX"), "1"},
-                                {Key("FORCE", 30, "TICKBOX"), "1"},
-                                {"ENABLE_BATCH_RUN_TICKBOX", "<none>"},
-                                {"ALL_CMD_COMMANDS_TEXTBOX", "<none>"}};
-        for (const auto& [key, value] : saved)
-            QCOMPARE(Stored(*backend, key.toStdString()), value);
+        for (const QString kv :
+             {"SGUI_ADV_Left=3000", "SGUI_ADV_Top=1500", "SHUTDOWN_TIMEOUT_TEXTBOX=120",
+              "BATCH_RUN_1_TICKBOX=1", "BATCH_RUN_2_TICKBOX=0", "PC_NAME_2_TEXTBOX= SRV02 ",
+              "PC_NAME_3_TEXTBOX=", "RESTART_2_TICKBOX=1", "FORCE_30_TICKBOX=1",
+              "ENABLE_BATCH_RUN_TICKBOX=<none>", "ALL_CMD_COMMANDS_TEXTBOX=<none>"})
+            QCOMPARE(Stored(*backend, kv.section('=', 0, 0).toStdString()), kv.section('=', 1));
 
         Click(w->CLOSE_BUTTON);
         open();
@@ -172,7 +133,7 @@ private slots:
     void closingStoresOnlyThePosition()
     {
         QFETCH(bool, enter);
-        backend->values[RowControlName("PC_NAME", 4, "TEXTBOX")] = "KEEP";
+        backend->values["PC_NAME_4_TEXTBOX"] = "KEEP";
         open();
         w->move(10, 20);
         Type(w->ROW(4).PC_NAME_TEXTBOX, QStringLiteral("EDITED"));
@@ -190,128 +151,86 @@ private slots:
         QCOMPARE(w->pos(), QPoint(10, 20));
     }
 
+    // Batch Run is locked until Enable Batch Run is ticked, and runs what the
+    // rows show now, saved or not.
     void enableBatchRunUnlocksBatchRun()
     {
-        store({{Key("BATCH_RUN", 1, "TICKBOX"), "1"}, {Key("SHUTDOWN", 1, "TICKBOX"), "1"}});
         open();
+        Type(w->ROW(1).PC_NAME_TEXTBOX, QStringLiteral("PC1"));
+        Click(w->ROW(1).BATCH_RUN_TICKBOX);
+        Click(w->ROW(1).SHUTDOWN_TICKBOX);
         Click(w->BATCH_RUN_BUTTON); // disabled: cannot be pressed
         QVERIFY(launcher->launched.empty());
         Click(w->ENABLE_BATCH_RUN_TICKBOX);
-        QVERIFY(w->BATCH_RUN_BUTTON->isEnabled());
+        Click(w->BATCH_RUN_BUTTON);
+        QCOMPARE(Launched(*launcher), QStringList{"shutdown /s /m \\\\PC1 /t 30"});
         Click(w->ENABLE_BATCH_RUN_TICKBOX);
         QVERIFY(!w->BATCH_RUN_BUTTON->isEnabled());
         Click(w->ABORT_ALL_BUTTON); // available while locked
-        QCOMPARE(launcher->launched.size(), size_t{30});
+        QCOMPARE(launcher->launched.size(), size_t{31});
     }
 
-    void row17RunStartsOnlyItsOwnLine()
+    // A row's Run and Abort, Batch Run and Abort All on rows from the store;
+    // the rules themselves are covered in full by the core tests.
+    void buttonsStartWhatTheRowsAsk_data()
     {
-        open();
-        Type(w->SHUTDOWN_TIMEOUT_TEXTBOX, QStringLiteral("45"));
-        nameAllRows(QStringLiteral("PC%1"));
-        for (int n = 1; n <= kConsoleRowCount; ++n)
-            Click(w->ROW(n).BATCH_RUN_TICKBOX);
-        for (TickBox* box :
-             {w->ROW(17).SHUTDOWN_TICKBOX, w->ROW(17).FORCE_TICKBOX, w->ROW(16).SHUTDOWN_TICKBOX})
-            Click(box);
-        Click(w->ROW(17).RUN_BUTTON);
-        const QString line = QStringLiteral("shutdown /s /f /m \\\\PC17 /t 45");
-        QCOMPARE(Launched(*launcher), QStringList{line});
-        QCOMPARE(w->ALL_CMD_COMMANDS_TEXTBOX->text(), line);
-        QVERIFY(backend->writes.empty());
-    }
-
-    // What a row's buttons read from its stored ticks; the rules themselves
-    // are covered in full by the core tests.
-    void rowRunAndAbortFollowTheRules_data()
-    {
-        QTest::addColumn<QString>("srf");
+        QTest::addColumn<QStringList>("stored"); // KEY=VALUE
         QTest::addColumn<QString>("button");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("S and R") << "110"
-                                 << "RUN"
-                                 << QStringList{"shutdown /s /m \\\\ /t 30", "shutdown /g /m \\\\ /t 30"};
-        QTest::newRow("stored F 2") << "112"
-                                    << "RUN" << QStringList{};
-        QTest::newRow("abort, empty name") << "100"
-                                           << "ABORT" << QStringList{"shutdown /a /m \\\\"};
+        const auto row = [](const char* tag, const QStringList& stored, const char* button,
+                            const QStringList& lines) {
+            QTest::newRow(tag) << stored << QString::fromLatin1(button) << lines;
+        };
+        QStringList marked, both, unmarked, sixty, thirty;
+        for (int n = 1; n <= kConsoleRowCount; ++n) {
+            const QString i = QString::number(n), h = "H" + i;
+            marked << "PC_NAME_" + i + "_TEXTBOX=" + h << "BATCH_RUN_" + i + "_TICKBOX=1";
+            both << "SHUTDOWN_" + i + "_TICKBOX=1"
+                 << "RESTART_" + i + "_TICKBOX=1";
+            unmarked << "PC_NAME_" + i + "_TEXTBOX=" + h << "SHUTDOWN_" + i + "_TICKBOX=1";
+            sixty << "shutdown /s /m \\\\" + h + " /t 30"
+                  << "shutdown /g /m \\\\" + h + " /t 30";
+            thirty << "shutdown /a /m \\\\" + h;
+        }
+        row("row 8: S and R", {"SHUTDOWN_8_TICKBOX=1", "RESTART_8_TICKBOX=1"}, "RUN_8_BUTTON",
+            {"shutdown /s /m \\\\ /t 30", "shutdown /g /m \\\\ /t 30"});
+        row("row 8: stored F 2", {"SHUTDOWN_8_TICKBOX=1", "RESTART_8_TICKBOX=1", "FORCE_8_TICKBOX=2"},
+            "RUN_8_BUTTON", {});
+        row("row 8: abort, empty name", {"SHUTDOWN_8_TICKBOX=1"}, "ABORT_8_BUTTON", {"shutdown /a /m \\\\"});
+        row("row 17 runs only its own line",
+            marked + QStringList{"SHUTDOWN_TIMEOUT_TEXTBOX=45", "SHUTDOWN_17_TICKBOX=1", "FORCE_17_TICKBOX=1",
+                                 "SHUTDOWN_16_TICKBOX=1"},
+            "RUN_17_BUTTON", {"shutdown /s /f /m \\\\H17 /t 45"});
+        row("batch: rows 3 and 20 in order",
+            unmarked + QStringList{"SHUTDOWN_TIMEOUT_TEXTBOX=60", "BATCH_RUN_20_TICKBOX=1",
+                                   "SHUTDOWN_20_TICKBOX=0", "RESTART_20_TICKBOX=1", "FORCE_20_TICKBOX=1",
+                                   "BATCH_RUN_3_TICKBOX=1"},
+            "BATCH_RUN_BUTTON", {"shutdown /s /m \\\\H3 /t 60", "shutdown /g /f /m \\\\H20 /t 60"});
+        row("batch: all rows with S and R", marked + both, "BATCH_RUN_BUTTON", sixty);
+        row("batch: no row marked", unmarked + QStringList{"BATCH_RUN_5_TICKBOX=2"}, "BATCH_RUN_BUTTON", {});
+        row("abort all: empty names, whatever is ticked",
+            {"BATCH_RUN_2_TICKBOX=1", "SHUTDOWN_2_TICKBOX=1", "FORCE_7_TICKBOX=2"}, "ABORT_ALL_BUTTON",
+            QStringList(kConsoleRowCount, "shutdown /a /m \\\\"));
+        row("abort all: every row's name", unmarked, "ABORT_ALL_BUTTON", thirty);
     }
 
-    void rowRunAndAbortFollowTheRules()
+    void buttonsStartWhatTheRowsAsk()
     {
-        QFETCH(QString, srf);
+        QFETCH(QStringList, stored);
         QFETCH(QString, button);
         QFETCH(QStringList, lines);
-        store({{Key("SHUTDOWN", 8, "TICKBOX"), srf.mid(0, 1)},
-               {Key("RESTART", 8, "TICKBOX"), srf.mid(1, 1)},
-               {Key("FORCE", 8, "TICKBOX"), srf.mid(2, 1)}});
-        open();
-        Click(Child<QPushButton>(w.get(), qPrintable(button + QStringLiteral("_8_BUTTON"))));
-        QCOMPARE(Launched(*launcher), lines);
-        QCOMPARE(w->ALL_CMD_COMMANDS_TEXTBOX->text(), lines.isEmpty() ? kPlaceholder : lines.last());
-    }
-
-    void batchRunAndAbortAll_data()
-    {
-        QTest::addColumn<StoreValues>("stored");
-        QTest::addColumn<bool>("abortAll");
-        QTest::addColumn<QStringList>("lines");
-        StoreValues all, none;
-        QStringList sixty;
-        for (int n = 1; n <= kConsoleRowCount; ++n) {
-            const QString name = QStringLiteral("H%1").arg(n);
-            all << StoreValues{{Key("BATCH_RUN", n, "TICKBOX"), "1"},
-                               {Key("SHUTDOWN", n, "TICKBOX"), "1"},
-                               {Key("RESTART", n, "TICKBOX"), "1"},
-                               {Key("PC_NAME", n, "TEXTBOX"), name}};
-            sixty << "shutdown /s /m \\\\" + name + " /t 30"
-                  << "shutdown /g /m \\\\" + name + " /t 30";
-            none << StoreValues{{Key("SHUTDOWN", n, "TICKBOX"), "1"}, {Key("PC_NAME", n, "TEXTBOX"), name}};
-        }
-        none << StoreValues{{Key("BATCH_RUN", 5, "TICKBOX"), "2"}}; // not a mark
-        const StoreValues some{
-            {Key("BATCH_RUN", 3, "TICKBOX"), "1"},   {Key("SHUTDOWN", 3, "TICKBOX"), "1"},
-            {Key("PC_NAME", 3, "TEXTBOX"), "PC3"},   {Key("BATCH_RUN", 20, "TICKBOX"), "1"},
-            {Key("RESTART", 20, "TICKBOX"), "1"},    {Key("FORCE", 20, "TICKBOX"), "1"},
-            {Key("PC_NAME", 20, "TEXTBOX"), "PC20"}, {"SHUTDOWN_TIMEOUT_TEXTBOX", "60"},
-            {Key("SHUTDOWN", 5, "TICKBOX"), "1"},    {Key("PC_NAME", 5, "TEXTBOX"), "PC5"}}; // 5: unmarked
-        const StoreValues ticked{{Key("BATCH_RUN", 2, "TICKBOX"), "1"},
-                                 {Key("SHUTDOWN", 2, "TICKBOX"), "1"},
-                                 {Key("FORCE", 7, "TICKBOX"), "2"}};
-        QTest::newRow("rows 3 and 20")
-            << some << false
-            << QStringList{"shutdown /s /m \\\\PC3 /t 60", "shutdown /g /f /m \\\\PC20 /t 60"};
-        QTest::newRow("all rows, S and R") << all << false << sixty;
-        QTest::newRow("no row marked") << none << false << QStringList{};
-        QTest::newRow("abort all, whatever is ticked")
-            << ticked << true << QStringList(kConsoleRowCount, QStringLiteral("shutdown /a /m \\\\"));
-    }
-
-    void batchRunAndAbortAll()
-    {
-        QFETCH(StoreValues, stored);
-        QFETCH(bool, abortAll);
-        QFETCH(QStringList, lines);
-        store(stored);
+        for (const QString& kv : stored)
+            backend->values[kv.section('=', 0, 0).toStdString()] = kv.section('=', 1).toStdString();
         open();
         Click(w->ENABLE_BATCH_RUN_TICKBOX);
-        Click(abortAll ? w->ABORT_ALL_BUTTON : w->BATCH_RUN_BUTTON);
+        auto* pressed = Child<QPushButton>(w.get(), qPrintable(button));
+        Click(pressed);
         QCOMPARE(Launched(*launcher), lines);
         QCOMPARE(w->ALL_CMD_COMMANDS_TEXTBOX->text(), lines.isEmpty() ? kPlaceholder : lines.last());
+        QVERIFY(backend->writes.empty());
         // Nothing but the display changed: the same press does the same again.
-        Click(abortAll ? w->ABORT_ALL_BUTTON : w->BATCH_RUN_BUTTON);
+        Click(pressed);
         QCOMPARE(Launched(*launcher), lines + lines);
-    }
-
-    void abortAllNamesEachRowAsTyped()
-    {
-        open();
-        nameAllRows(QStringLiteral("R%1"));
-        Click(w->ABORT_ALL_BUTTON);
-        QStringList expected;
-        for (int n = 1; n <= kConsoleRowCount; ++n)
-            expected << QStringLiteral("shutdown /a /m \\\\R%1").arg(n);
-        QCOMPARE(Launched(*launcher), expected);
     }
 
     // Saved in either window, shown by the other at its next opening; the

@@ -112,21 +112,17 @@ private slots:
         QTest::addColumn<QList<int>>("clicks"); // 0 Shutdown, 1 Restart, 2 Force
         QTest::addColumn<bool>("abort");
         QTest::addColumn<QString>("line");
-        QTest::newRow("forced shutdown")
-            << "SRV01"
-            << "30" << QList<int>{0, 2} << false << "shutdown /s /f /m \\\\SRV01 /t 30";
-        QTest::newRow("restart") << "SRV01"
-                                 << "0" << QList<int>{1} << false << "shutdown /g /m \\\\SRV01 /t 0";
-        QTest::newRow("force alone") << "SRV01"
-                                     << "30" << QList<int>{2} << false << QString();
-        QTest::newRow("abort ignores the ticks")
-            << "SRV01"
-            << "30" << QList<int>{0} << true << "shutdown /a /m \\\\SRV01";
-        QTest::newRow("abort, empty name") << ""
-                                           << "30" << QList<int>{} << true << "shutdown /a /m \\\\";
-        QTest::newRow("odd time-out as typed")
-            << " SRV 01 "
-            << "ten & more" << QList<int>{0} << false << "shutdown /s /m \\\\ SRV 01  /t ten & more";
+        const auto row = [](const char* tag, const char* name, const char* timeOut, QList<int> clicks,
+                            bool abort, const char* line) {
+            QTest::newRow(tag) << name << timeOut << clicks << abort << line;
+        };
+        row("forced shutdown", "SRV01", "30", {0, 2}, false, "shutdown /s /f /m \\\\SRV01 /t 30");
+        row("restart", "SRV01", "0", {1}, false, "shutdown /g /m \\\\SRV01 /t 0");
+        row("force alone", "SRV01", "30", {2}, false, "");
+        row("abort ignores the ticks", "SRV01", "30", {0}, true, "shutdown /a /m \\\\SRV01");
+        row("abort, empty name", "", "30", {}, true, "shutdown /a /m \\\\");
+        row("odd time-out as typed", " SRV 01 ", "ten & more", {0}, false,
+            "shutdown /s /m \\\\ SRV 01  /t ten & more");
     }
 
     void runAndAbortLaunchWhatTheBoxShows()
