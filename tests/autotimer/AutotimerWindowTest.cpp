@@ -217,43 +217,22 @@ private slots:
 
     void closingDuringCountdownLaunchesNothing_data()
     {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<int>("unloads"); // Close runs its handler, then the unload
-        QTest::newRow("Close button") << "close" << 2;
-        QTest::newRow("Escape") << "escape" << 2;
-        QTest::newRow("Escape in the countdown box") << "escape-box" << 2;
-        QTest::newRow("Enter in the countdown box") << "enter-box" << 2;
-        QTest::newRow("frame close box") << "frame" << 1;
+        ClosePathRows({"AUTOTIMER_Left=3000", "AUTOTIMER_Top=-600"});
     }
 
     void closingDuringCountdownLaunchesNothing()
     {
         QFETCH(QString, how);
-        QFETCH(int, unloads);
+        QFETCH(QStringList, writes);
         open();
         w->move(200, -40);
         start(w->HIBERNATE_BUTTON, QStringLiteral("00:00:02"));
         ticks(1);
-        QLineEdit* box = w->CLOSE_REQUEST_COUNTDOWN_TEXTBOX;
-        box->setFocus();
-        if (how == QLatin1String("close"))
-            Click(w->CLOSE_BUTTON);
-        else if (how == QLatin1String("escape"))
-            QTest::keyClick(w.get(), Qt::Key_Escape);
-        else if (how == QLatin1String("frame"))
-            w->close();
-        else
-            QTest::keyClick(box, how == QLatin1String("enter-box") ? Qt::Key_Return : Qt::Key_Escape);
+        CloseBy(how, w.get(), w->CLOSE_BUTTON, w->CLOSE_REQUEST_COUNTDOWN_TEXTBOX);
         QVERIFY(!w->isVisible());
         QVERIFY(!w->AUTOTIMER_COUNTER->isActive());
         QVERIFY(launcher->launched.empty());
-        QStringList expected;
-        for (int i = 0; i < unloads; ++i)
-            expected << "AUTOTIMER_Left"
-                     << "AUTOTIMER_Top";
-        QCOMPARE(Writes(*backend), expected);
-        QCOMPARE(Stored(*backend, "AUTOTIMER_Left") + " " + Stored(*backend, "AUTOTIMER_Top"),
-                 QStringLiteral("3000 -600"));
+        QCOMPARE(WrittenValues(*backend), writes);
         QVERIFY(backend->flushes > 0);
     }
 

@@ -125,23 +125,20 @@ private slots:
     // stores only the position; unsaved edits are lost and nothing runs.
     void closingStoresOnlyThePosition_data()
     {
-        QTest::addColumn<bool>("enter");
-        QTest::newRow("close box") << false;
-        QTest::newRow("Enter in a name box") << true;
+        QTest::addColumn<QString>("how");
+        QTest::newRow("close box") << "closebox";
+        QTest::newRow("Enter in a name box") << "enter";
     }
 
     void closingStoresOnlyThePosition()
     {
-        QFETCH(bool, enter);
+        QFETCH(QString, how);
         backend->values["PC_NAME_4_TEXTBOX"] = "KEEP";
         open();
         w->move(10, 20);
         Type(w->ROW(4).PC_NAME_TEXTBOX, QStringLiteral("EDITED"));
         Click(w->ROW(4).SHUTDOWN_TICKBOX);
-        if (enter)
-            QTest::keyClick(w->ROW(4).PC_NAME_TEXTBOX, Qt::Key_Return);
-        else
-            w->close();
+        CloseBy(how, w.get(), w->CLOSE_BUTTON, w->ROW(4).PC_NAME_TEXTBOX);
         QVERIFY(!w->isVisible());
         QCOMPARE(Writes(*backend), (QStringList{"SGUI_ADV_Left", "SGUI_ADV_Top"}));
         QVERIFY(launcher->launched.empty());

@@ -19,24 +19,19 @@ private:
     std::unique_ptr<ZT_VOLTRAIL_SGUI_SIMPLE> w;
 
     void open() { OpenWindow(w, *services); }
-    // Shutdown, Restart and Force, in that order.
     QList<TickBox*> ticks() const
     {
         return {w->SHUTDOWN_SSS_TICKBOX, w->RESTART_SSS_TICKBOX, w->FORCE_SSS_TICKBOX};
     }
-    QString enabled() const
+    // Shutdown, Restart and Force: their values, then E for each that can be clicked.
+    QString tickState() const
     {
-        QString out;
-        for (TickBox* box : ticks())
-            out += box->isEnabled() ? QLatin1Char('E') : QLatin1Char('-');
-        return out;
-    }
-    QString values() const
-    {
-        QString out;
-        for (TickBox* box : ticks())
-            out += QString::number(box->value());
-        return out;
+        QString values, enabled;
+        for (TickBox* box : ticks()) {
+            values += QString::number(box->value());
+            enabled += box->isEnabled() ? QLatin1Char('E') : QLatin1Char('-');
+        }
+        return values + enabled;
     }
 
 private slots:
@@ -53,7 +48,7 @@ private slots:
         QCOMPARE(w->SHUTDOWN_TIMEOUT_TEXTBOX->text(), QStringLiteral("30"));
         QCOMPARE(w->ALL_CMD_COMMANDS_TEXTBOX->text(), kPlaceholder);
         QVERIFY(w->ALL_CMD_COMMANDS_TEXTBOX->isReadOnly());
-        QCOMPARE(values() + enabled(), QStringLiteral("000EEE"));
+        QCOMPARE(tickState(), QStringLiteral("000EEE"));
         QVERIFY(w->CLOSE_BUTTON->isDefault());
         QCOMPARE(w->PC_NAME_SSS_TEXTBOX->accessibleName(), QStringLiteral("PC Name"));
     }
@@ -69,77 +64,67 @@ private slots:
             {1, "001EEE"}};
         for (const auto& [box, after] : steps) {
             Click(ticks()[box]);
-            QCOMPARE(values() + enabled(), after);
+            QCOMPARE(tickState(), after);
         }
     }
 
-    void storedTicksApplyTheExclusionOnLoad_data()
+    // Stored ticks (Shutdown, Restart, Force) apply the exclusion on load; Run and
+    // Abort then start what the boxes hold, as typed.
+    void runAndAbortStartWhatTheBoxesHold_data()
     {
-        QTest::addColumn<QStringList>("srf");
-        QTest::addColumn<QString>("enabled");
-        QTest::addColumn<QStringList>("runLines");
-        const QString s = QStringLiteral("shutdown /s /m \\\\SRV01 /t 30");
-        const QString g = QStringLiteral("shutdown /g /m \\\\SRV01 /t 30");
-        QTest::newRow("none") << QStringList{"0", "0", "0"} << "EEE" << QStringList{};
-        QTest::newRow("shutdown") << QStringList{"1", "0", "0"} << "E-E" << QStringList{s};
-        QTest::newRow("restart") << QStringList{"0", "1", "0"} << "-EE" << QStringList{g};
-        QTest::newRow("both, from elsewhere") << QStringList{"1", "1", "0"} << "--E" << QStringList{s, g};
-        QTest::newRow("force 2 runs nothing") << QStringList{"1", "0", "2"} << "E-E" << QStringList{};
-        QTest::newRow("shutdown 2 is clear") << QStringList{"2", "0", "0"} << "EEE" << QStringList{};
-        QTest::newRow("not a number") << QStringList{"yes", "1", "0"} << "-EE" << QStringList{g};
-    }
-
-    void storedTicksApplyTheExclusionOnLoad()
-    {
-        QFETCH(QStringList, srf);
-        QFETCH(QString, enabled);
-        QFETCH(QStringList, runLines);
-        backend->values["PC_NAME_SSS_TEXTBOX"] = "SRV01";
-        const char* keys[] = {"SHUTDOWN_SSS_TICKBOX", "RESTART_SSS_TICKBOX", "FORCE_SSS_TICKBOX"};
-        for (int i = 0; i < 3; ++i)
-            backend->values[keys[i]] = srf[i].toStdString();
-        open();
-        QCOMPARE(this->enabled(), enabled);
-        Click(w->RUN_SSS_BUTTON);
-        QCOMPARE(Launched(*launcher), runLines);
-        QCOMPARE(w->ALL_CMD_COMMANDS_TEXTBOX->text(), runLines.isEmpty() ? kPlaceholder : runLines.last());
-    }
-
-    void runAndAbortLaunchWhatTheBoxShows_data()
-    {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QString>("onLoad");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("timeOut");
         QTest::addColumn<QList<int>>("clicks"); // 0 Shutdown, 1 Restart, 2 Force
         QTest::addColumn<bool>("abort");
-        QTest::addColumn<QString>("line");
-        const auto row = [](const char* tag, const char* name, const char* timeOut, QList<int> clicks,
-                            bool abort, const char* line) {
-            QTest::newRow(tag) << name << timeOut << clicks << abort << line;
+        QTest::addColumn<QStringList>("lines");
+        const auto row = [](const char* tag, const char* stored, const char* onLoad, const char* name,
+                            const char* timeOut, QList<int> clicks, bool abort, QStringList lines) {
+            QTest::newRow(tag) << QString::fromUtf8(stored).split(' ') << onLoad << name << timeOut << clicks
+                               << abort << lines;
         };
-        row("forced shutdown", "SRV01", "30", {0, 2}, false, "shutdown /s /f /m \\\\SRV01 /t 30");
-        row("restart", "SRV01", "0", {1}, false, "shutdown /g /m \\\\SRV01 /t 0");
-        row("force alone", "SRV01", "30", {2}, false, "");
-        row("abort ignores the ticks", "SRV01", "30", {0}, true, "shutdown /a /m \\\\SRV01");
-        row("abort, empty name", "", "30", {}, true, "shutdown /a /m \\\\");
-        row("odd time-out as typed", " SRV 01 ", "ten & more", {0}, false,
-            "shutdown /s /m \\\\ SRV 01  /t ten & more");
+        const QString s = QStringLiteral("shutdown /s /m \\\\SRV01 /t 30");
+        const QString g = QStringLiteral("shutdown /g /m \\\\SRV01 /t 30");
+        row("stored: none", "0 0 0", "000EEE", "SRV01", "30", {}, false, {});
+        row("stored: shutdown", "1 0 0", "100E-E", "SRV01", "30", {}, false, {s});
+        row("stored: restart", "0 1 0", "010-EE", "SRV01", "30", {}, false, {g});
+        row("stored: both, from elsewhere", "1 1 0", "110--E", "SRV01", "30", {}, false, {s, g});
+        row("stored: force 2 runs nothing", "1 0 2", "102E-E", "SRV01", "30", {}, false, {});
+        row("stored: shutdown 2 is clear", "2 0 0", "200EEE", "SRV01", "30", {}, false, {});
+        row("stored: not a number", "yes 1 0", "010-EE", "SRV01", "30", {}, false, {g});
+        row("forced shutdown", "0 0 0", "000EEE", "SRV01", "30", {0, 2}, false,
+            {"shutdown /s /f /m \\\\SRV01 /t 30"});
+        row("restart", "0 0 0", "000EEE", "SRV01", "0", {1}, false, {"shutdown /g /m \\\\SRV01 /t 0"});
+        row("force alone", "0 0 0", "000EEE", "SRV01", "30", {2}, false, {});
+        row("abort ignores the ticks", "1 1 0", "110--E", "SRV01", "30", {}, true,
+            {"shutdown /a /m \\\\SRV01"});
+        row("abort, empty name", "0 0 0", "000EEE", "", "30", {}, true, {"shutdown /a /m \\\\"});
+        row("odd inputs as typed", "0 0 0", "000EEE", " SRV 01 ", "ten & more", {0}, false,
+            {"shutdown /s /m \\\\ SRV 01  /t ten & more"});
     }
 
-    void runAndAbortLaunchWhatTheBoxShows()
+    void runAndAbortStartWhatTheBoxesHold()
     {
+        QFETCH(QStringList, stored);
+        QFETCH(QString, onLoad);
         QFETCH(QString, name);
         QFETCH(QString, timeOut);
         QFETCH(QList<int>, clicks);
         QFETCH(bool, abort);
-        QFETCH(QString, line);
+        QFETCH(QStringList, lines);
+        const char* keys[] = {"SHUTDOWN_SSS_TICKBOX", "RESTART_SSS_TICKBOX", "FORCE_SSS_TICKBOX"};
+        for (int i = 0; i < 3; ++i)
+            backend->values[keys[i]] = stored[i].toStdString();
         open();
+        QCOMPARE(tickState(), onLoad);
         Type(w->PC_NAME_SSS_TEXTBOX, name);
         Type(w->SHUTDOWN_TIMEOUT_TEXTBOX, timeOut);
         for (int box : clicks)
             Click(ticks()[box]);
         Click(abort ? w->ABORT_SSS_BUTTON : w->RUN_SSS_BUTTON);
-        QCOMPARE(Launched(*launcher), line.isEmpty() ? QStringList{} : QStringList{line});
-        QCOMPARE(w->ALL_CMD_COMMANDS_TEXTBOX->text(), line.isEmpty() ? kPlaceholder : line);
+        QCOMPARE(Launched(*launcher), lines);
+        QCOMPARE(w->ALL_CMD_COMMANDS_TEXTBOX->text(), lines.isEmpty() ? kPlaceholder : lines.last());
         QVERIFY(backend->writes.empty()); // inputs are stored only by Save
     }
 
@@ -164,35 +149,25 @@ private slots:
         Click(w->FORCE_SSS_TICKBOX);
         Click(w->SAVE_BUTTON);
         QVERIFY(w->isVisible()); // Save keeps the window open
-        const QStringList keys{
-            "SGUI_SIM_Left",        "SGUI_SIM_Top",        "PC_NAME_SSS_TEXTBOX", "SHUTDOWN_TIMEOUT_TEXTBOX",
-            "SHUTDOWN_SSS_TICKBOX", "RESTART_SSS_TICKBOX", "FORCE_SSS_TICKBOX"};
-        QCOMPARE(Writes(*backend), keys);
+        QCOMPARE(WrittenValues(*backend),
+                 (QStringList{"SGUI_SIM_Left=1500", "SGUI_SIM_Top=750", "PC_NAME_SSS_TEXTBOX=SRV01 ",
+                              "SHUTDOWN_TIMEOUT_TEXTBOX=120", "SHUTDOWN_SSS_TICKBOX=1",
+                              "RESTART_SSS_TICKBOX=0", "FORCE_SSS_TICKBOX=1"}));
         QCOMPARE(backend->flushes, 1);
-        QStringList stored;
-        for (const QString& key : keys)
-            stored << Stored(*backend, key.toStdString());
-        QCOMPARE(stored, (QStringList{"1500", "750", "SRV01 ", "120", "1", "0", "1"}));
 
         Click(w->CLOSE_BUTTON);
         open();
         QCOMPARE(w->pos(), QPoint(100, 50));
         QCOMPARE(w->PC_NAME_SSS_TEXTBOX->text(), QStringLiteral("SRV01 "));
         QCOMPARE(w->SHUTDOWN_TIMEOUT_TEXTBOX->text(), QStringLiteral("120"));
-        QCOMPARE(values() + enabled(), QStringLiteral("101E-E"));
+        QCOMPARE(tickState(), QStringLiteral("101E-E"));
     }
 
     // Whichever way the window closes, the position is written and the
     // unsaved edits are lost.
     void everyClosePathWritesThePositionOnly_data()
     {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<QStringList>("writes");
-        const QStringList once{"SGUI_SIM_Left", "SGUI_SIM_Top"};
-        QTest::newRow("Close button, then unload") << "button" << once + once;
-        QTest::newRow("Escape presses Close") << "escape" << once + once;
-        QTest::newRow("Enter in the name box presses Close") << "enter" << once + once;
-        QTest::newRow("close box unloads once") << "closebox" << once;
+        ClosePathRows({"SGUI_SIM_Left=450", "SGUI_SIM_Top=3000"});
     }
 
     void everyClosePathWritesThePositionOnly()
@@ -204,22 +179,14 @@ private slots:
         w->move(30, 200);
         QTest::keyClicks(w->PC_NAME_SSS_TEXTBOX, QStringLiteral("-NEW"));
         Click(w->RESTART_SSS_TICKBOX);
-        if (how == QLatin1String("button"))
-            Click(w->CLOSE_BUTTON);
-        else if (how == QLatin1String("closebox"))
-            w->close();
-        else
-            QTest::keyClick(w->PC_NAME_SSS_TEXTBOX,
-                            how == QLatin1String("enter") ? Qt::Key_Return : Qt::Key_Escape);
+        CloseBy(how, w.get(), w->CLOSE_BUTTON, w->PC_NAME_SSS_TEXTBOX);
         QVERIFY(!w->isVisible());
-        QCOMPARE(Writes(*backend), writes);
-        QCOMPARE(Stored(*backend, "SGUI_SIM_Left") + " " + Stored(*backend, "SGUI_SIM_Top"),
-                 QStringLiteral("450 3000"));
+        QCOMPARE(WrittenValues(*backend), writes);
         QVERIFY(backend->flushes > 0);
         open();
         QCOMPARE(w->pos(), QPoint(30, 200));
         QCOMPARE(w->PC_NAME_SSS_TEXTBOX->text(), QStringLiteral("OLD"));
-        QCOMPARE(values() + enabled(), QStringLiteral("000EEE"));
+        QCOMPARE(tickState(), QStringLiteral("000EEE"));
     }
 };
 

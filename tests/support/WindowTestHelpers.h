@@ -35,6 +35,33 @@ inline void Type(QLineEdit* box, const QString& text)
     QTest::keyClicks(box, text);
 }
 
+// Closes a window as a person would: "button" (its Close button), "closebox"
+// (the frame's), or "escape" / "enter" pressed in a box.
+inline void CloseBy(const QString& how, QWidget* window, QAbstractButton* closeButton, QWidget* box)
+{
+    if (how == QLatin1String("button")) {
+        Click(closeButton);
+    } else if (how == QLatin1String("closebox")) {
+        window->close();
+    } else {
+        box->setFocus();
+        QTest::keyClick(box, how == QLatin1String("enter") ? Qt::Key_Return : Qt::Key_Escape);
+    }
+}
+
+// Rows for a close-path table: the Close button, Escape and Enter (both press
+// Close) run its handler and then the unload, each writing the placement
+// (KEY=VALUE); the close box only unloads.
+inline void ClosePathRows(const QStringList& placement)
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QStringList>("writes");
+    QTest::newRow("Close button") << "button" << placement + placement;
+    QTest::newRow("Escape presses Close") << "escape" << placement + placement;
+    QTest::newRow("Enter in a box presses Close") << "enter" << placement + placement;
+    QTest::newRow("close box unloads once") << "closebox" << placement;
+}
+
 inline QStringList ToList(const std::vector<std::string>& lines)
 {
     QStringList out;
@@ -55,6 +82,15 @@ inline QStringList Launched(const RecordingLauncher& launcher)
 inline QStringList Writes(const MemorySettingsBackend& backend)
 {
     return ToList(backend.writes);
+}
+
+// Every key written, in order, as KEY=VALUE with the value it holds now.
+inline QStringList WrittenValues(const MemorySettingsBackend& backend)
+{
+    QStringList out;
+    for (const auto& key : backend.writes)
+        out << QString::fromStdString(key + "=" + backend.values.at(key));
+    return out;
 }
 
 inline QString Stored(const MemorySettingsBackend& backend, const std::string& key)
