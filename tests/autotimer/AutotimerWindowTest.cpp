@@ -14,15 +14,6 @@ using namespace voltrail::test;
 
 namespace {
 
-// What the window's state table fixes for each state.
-struct Expected {
-    QString status;
-    bool actionsEnabled;
-    bool ok;
-    bool cancel;
-    bool counting; // box read-only and the timer running
-};
-
 const QString kWaiting = QStringLiteral("WAITING FOR USER INPUT");
 const QString kChosen = QStringLiteral("OPTION SELECTED");
 const QString kStarted = QStringLiteral("COUNTDOWN STARTED");
@@ -64,20 +55,26 @@ private:
         Click(w->OK_BUTTON);
     }
 
-    void expectState(const Expected& e)
+    // The status, then what the state table fixes: E for each of the four
+    // actions, OK, Cancel and Close that is enabled, R for a read-only box, T
+    // for a running timer, V for a window still shown.
+    QString state() const
     {
-        QCOMPARE(w->AUTOTIMER_TITLE_LABEL->text(), e.status);
-        for (QPushButton* b : {w->SHUTDOWN_BUTTON, w->RESTART_BUTTON, w->HIBERNATE_BUTTON, w->LOGOFF_BUTTON})
-            QCOMPARE(b->isEnabled(), e.actionsEnabled);
-        QCOMPARE(w->OK_BUTTON->isEnabled(), e.ok);
-        QCOMPARE(w->CANCEL_BUTTON->isEnabled(), e.cancel);
-        QVERIFY(w->CLOSE_BUTTON->isEnabled());
-        QCOMPARE(w->CLOSE_REQUEST_COUNTDOWN_TEXTBOX->isReadOnly(), e.counting);
-        QCOMPARE(w->AUTOTIMER_COUNTER->isActive(), e.counting);
-        QVERIFY(w->isVisible());
+        QString flags;
+        for (QWidget* c : std::initializer_list<QWidget*>{w->SHUTDOWN_BUTTON, w->RESTART_BUTTON,
+                                                          w->HIBERNATE_BUTTON, w->LOGOFF_BUTTON, w->OK_BUTTON,
+                                                          w->CANCEL_BUTTON, w->CLOSE_BUTTON})
+            flags += c->isEnabled() ? 'E' : '-';
+        flags += w->CLOSE_REQUEST_COUNTDOWN_TEXTBOX->isReadOnly() ? 'R' : '-';
+        flags += w->AUTOTIMER_COUNTER->isActive() ? 'T' : '-';
+        flags += w->isVisible() ? 'V' : '-';
+        return w->AUTOTIMER_TITLE_LABEL->text() + ' ' + flags;
     }
-    void expectIdle(const QString& status, bool ok) { expectState({status, true, ok, false, false}); }
-    void expectCounting(const QString& status) { expectState({status, false, false, true, true}); }
+    static QString Idle(const QString& status, bool ok)
+    {
+        return status + (ok ? " EEEEE-E--V" : " EEEE--E--V");
+    }
+    static QString Counting(const QString& status) { return status + " -----EERTV"; }
 
 private slots:
     void init() { ResetFixture(); }
@@ -86,7 +83,7 @@ private slots:
     void freshWindow()
     {
         open();
-        expectIdle(kWaiting, false);
+        QCOMPARE(state(), Idle(kWaiting, false));
         QCOMPARE(w->windowTitle(), QStringLiteral("ZT-VOLTRAIL - AUTOTIMER"));
         QCOMPARE(box(), QStringLiteral("00:00:00"));
         QCOMPARE(w->AUTOTIMER_ACTION_TEXTBOX->text(), QStringLiteral("!!! SELECT ACTION !!!"));
@@ -104,7 +101,7 @@ private slots:
         // OK cannot start anything before an action is chosen.
         Click(w->OK_BUTTON);
         QTest::keyClick(w->OK_BUTTON, Qt::Key_Space);
-        expectIdle(kWaiting, false);
+        QCOMPARE(state(), Idle(kWaiting, false));
         QVERIFY(backend->writes.empty());
     }
 
@@ -132,7 +129,7 @@ private slots:
         open();
         auto* action = Child<QPushButton>(w.get(), qPrintable(button));
         Click(action);
-        expectIdle(kChosen, true);
+        QCOMPARE(state(), Idle(kChosen, true));
         QCOMPARE(w->AUTOTIMER_ACTION_TEXTBOX->text(), label);
         start(action, QStringLiteral("00:00:01"));
         QVERIFY(launcher->launched.empty());
@@ -142,7 +139,7 @@ private slots:
         QCOMPARE(box(), QStringLiteral("--:--:--"));
         QVERIFY(!w->isVisible());
         QVERIFY(!w->AUTOTIMER_COUNTER->isActive());
-        QCOMPARE(Writes(*backend), (QStringList{"AUTOTIMER_Left", "AUTOTIMER_Top"}));
+        QCOMPARE(WrittenValues(*backend), (QStringList{"AUTOTIMER_Left=1000", "AUTOTIMER_Top=1000"}));
     }
 
     void firesOnExactlyTheNthTick_data()
@@ -162,10 +159,10 @@ private slots:
         QFETCH(QString, afterFirstTick);
         open();
         start(w->LOGOFF_BUTTON, duration);
-        expectCounting(kStarted);
+        QCOMPARE(state(), Counting(kStarted));
         if (n > 1) {
             ticks(1);
-            expectCounting(kRunning);
+            QCOMPARE(state(), Counting(kRunning));
             QCOMPARE(box(), afterFirstTick);
             ticks(n - 2); // up to tick n - 1
             QCOMPARE(box(), QStringLiteral("00:00:01"));
@@ -186,33 +183,17 @@ private slots:
         ticks(20);
         type(QStringLiteral("23:00:00"));
         Click(w->CANCEL_BUTTON);
-        expectIdle(kAborted, true);
+        QCOMPARE(state(), Idle(kAborted, true));
         QCOMPARE(box(), QStringLiteral("00:00:40"));
         QCOMPARE(w->AUTOTIMER_ACTION_TEXTBOX->text(), QStringLiteral("SHUTDOWN PC"));
 
         Click(w->OK_BUTTON);
-        expectCounting(kStarted);
+        QCOMPARE(state(), Counting(kStarted));
         ticks(39);
         QCOMPARE(box(), QStringLiteral("00:00:01"));
         QVERIFY(launcher->launched.empty());
         ticks(1);
         QCOMPARE(Launched(*launcher), QStringList{"shutdown /s /t 0"});
-    }
-
-    void changesBetweenCancelAndOkAreHonoured()
-    {
-        open();
-        start(w->RESTART_BUTTON, QStringLiteral("00:00:30"));
-        ticks(5);
-        Click(w->CANCEL_BUTTON);
-        Click(w->LOGOFF_BUTTON);
-        expectIdle(kChosen, true);
-        type(QStringLiteral("0:00:03"));
-        Click(w->OK_BUTTON);
-        ticks(2);
-        QVERIFY(launcher->launched.empty());
-        ticks(1);
-        QCOMPARE(Launched(*launcher), QStringList{"shutdown /l"});
     }
 
     void closingDuringCountdownLaunchesNothing_data()
@@ -268,15 +249,20 @@ private slots:
         type(text);
         Click(w->OK_BUTTON);
         // Nothing started: still in the state it was in, saying why.
-        expectIdle(status, true);
+        QCOMPARE(state(), Idle(status, true));
         QCOMPARE(box(), text);
         QVERIFY(launcher->launched.empty());
 
+        // A new action and time are honoured, also after Cancel.
+        Click(w->LOGOFF_BUTTON);
+        QCOMPARE(state(), Idle(kChosen, true));
         type(QStringLiteral("0:00:02"));
         Click(w->OK_BUTTON);
-        expectCounting(kStarted);
-        ticks(2);
-        QCOMPARE(Launched(*launcher), QStringList{"shutdown /s /t 0"});
+        QCOMPARE(state(), Counting(kStarted));
+        ticks(1);
+        QVERIFY(launcher->launched.empty());
+        ticks(1);
+        QCOMPARE(Launched(*launcher), QStringList{"shutdown /l"});
     }
 
     void realCountdownOfTwoSeconds()

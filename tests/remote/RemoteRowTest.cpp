@@ -118,19 +118,6 @@ TEST_P(VerbatimInputs, NameAndTimeOutGoInUnchanged)
     EXPECT_EQ(launcher.lines(), Lines{c.expected}) << c.what;
 }
 
-TEST(AbortRemoteRow, OneLineWhateverTheNameHolds)
-{
-    for (const std::string name : {"SRV01", "", " x ", "\\\\host"}) {
-        RecordingDisplay display;
-        test::RecordingLauncher launcher;
-        AbortRemoteRow(name, display, launcher);
-        ASSERT_EQ(launcher.launched.size(), 1u);
-        EXPECT_EQ(launcher.launched[0].commandLine, "shutdown /a /m \\\\" + name);
-        EXPECT_EQ(launcher.launched[0].style, kStyleHidden);
-        EXPECT_EQ(display.Text(), launcher.launched[0].commandLine);
-    }
-}
-
 TEST(RemoteRules, StartWhatTheBoxHoldsAfterShowingTheLine)
 {
     RewritingDisplay display;

@@ -62,14 +62,6 @@ inline void ClosePathRows(const QStringList& placement)
     QTest::newRow("close box unloads once") << "closebox" << placement;
 }
 
-inline QStringList ToList(const std::vector<std::string>& lines)
-{
-    QStringList out;
-    for (const auto& l : lines)
-        out << QString::fromStdString(l);
-    return out;
-}
-
 // Every line started, in order; a line started any way but hidden is marked.
 inline QStringList Launched(const RecordingLauncher& launcher)
 {
@@ -79,11 +71,6 @@ inline QStringList Launched(const RecordingLauncher& launcher)
     return out;
 }
 
-inline QStringList Writes(const MemorySettingsBackend& backend)
-{
-    return ToList(backend.writes);
-}
-
 // Every key written, in order, as KEY=VALUE with the value it holds now.
 inline QStringList WrittenValues(const MemorySettingsBackend& backend)
 {
@@ -91,12 +78,6 @@ inline QStringList WrittenValues(const MemorySettingsBackend& backend)
     for (const auto& key : backend.writes)
         out << QString::fromStdString(key + "=" + backend.values.at(key));
     return out;
-}
-
-inline QString Stored(const MemorySettingsBackend& backend, const std::string& key)
-{
-    const auto it = backend.values.find(key);
-    return it == backend.values.end() ? QStringLiteral("<none>") : QString::fromStdString(it->second);
 }
 
 } // namespace voltrail::test
