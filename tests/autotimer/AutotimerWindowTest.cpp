@@ -284,8 +284,6 @@ private slots:
         backend->values["AUTOTIMER_Left"] = "1500";
         ZT_VOLTRAIL_MAIN bar(*services);
         bar.Form_Load();
-        bar.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&bar));
         for (int opening = 0; opening < 2; ++opening) {
             QStringList seen;
             ModalDriver::When(QStringLiteral("ZT_VOLTRAIL_AUTOTIMER_WINDOW"), [&](QWidget* window) {

@@ -52,9 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReadCountdownStart, TakesOnlyATimeAboveZero)
 {
-    const CountdownStart start = ReadCountdownStart("00:01:05");
-    EXPECT_DOUBLE_EQ(start.remainingTime.value_or(-1), Seconds(65));
-    EXPECT_FALSE(start.refusal.has_value());
+    EXPECT_FALSE(ReadCountdownStart("00:01:05").refusal.has_value()); // the time: CountsDown below
     for (const char* text : {"00:00:00", "0:0:0", "0:00:0", "", "24:00:00", "abc"}) {
         const CountdownStart refused = ReadCountdownStart(text);
         EXPECT_FALSE(refused.remainingTime.has_value()) << text;
