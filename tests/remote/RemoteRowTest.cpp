@@ -1,7 +1,6 @@
 #include "remote/RemoteRow.h"
 #include "remote/CommandDisplay.h"
 #include "remote/ConsoleKeys.h"
-#include "remote/RemoteBatch.h"
 #include "support/RecordingLauncher.h"
 
 #include <gtest/gtest.h>
@@ -119,19 +118,6 @@ TEST_P(VerbatimInputs, NameAndTimeOutGoInUnchanged)
     EXPECT_EQ(launcher.lines(), Lines{c.expected}) << c.what;
 }
 
-TEST(AbortRemoteRow, OneLineWhateverTheNameHolds)
-{
-    for (const std::string name : {"SRV01", "", " x ", "\\\\host"}) {
-        RecordingDisplay display;
-        test::RecordingLauncher launcher;
-        AbortRemoteRow(name, display, launcher);
-        ASSERT_EQ(launcher.launched.size(), 1u);
-        EXPECT_EQ(launcher.launched[0].commandLine, "shutdown /a /m \\\\" + name);
-        EXPECT_EQ(launcher.launched[0].style, kStyleHidden);
-        EXPECT_EQ(display.Text(), launcher.launched[0].commandLine);
-    }
-}
-
 TEST(RemoteRules, StartWhatTheBoxHoldsAfterShowingTheLine)
 {
     RewritingDisplay display;
@@ -143,49 +129,9 @@ TEST(RemoteRules, StartWhatTheBoxHoldsAfterShowingTheLine)
                      "shutdown /a /m \\\\PC [shown]"}));
 }
 
-namespace {
-
-std::vector<ConsoleRow> ThirtyRows()
+// The console saves in this order; its window test compares against this list.
+TEST(ConsoleKeys, SaveOrder)
 {
-    std::vector<ConsoleRow> rows(kConsoleRowCount);
-    for (int n = 1; n <= kConsoleRowCount; ++n)
-        rows[static_cast<size_t>(n - 1)].row.pcName = "PC" + std::to_string(n);
-    return rows;
-}
-
-} // namespace
-
-TEST(BatchRunRows, OnlyMarkedRowsInRowOrder)
-{
-    auto rows = ThirtyRows();
-    rows[2] = {1, {"PC3", 1, 0, 0}};
-    rows[19] = {1, {"PC20", 0, 1, 1}};
-    rows[4] = {0, {"PC5", 1, 1, 1}};   // ticked but unmarked
-    rows[9] = {2, {"PC10", 1, 0, 0}};  // a mark other than 1 is no mark
-    rows[11] = {1, {"PC12", 0, 0, 1}}; // marked, nothing asked for
-    RecordingDisplay display;
-    test::RecordingLauncher launcher;
-    BatchRunRows(rows, "60", display, launcher);
-    EXPECT_EQ(launcher.lines(), (Lines{"shutdown /s /m \\\\PC3 /t 60", "shutdown /g /f /m \\\\PC20 /t 60"}));
-    EXPECT_EQ(display.Text(), "shutdown /g /f /m \\\\PC20 /t 60");
-}
-
-TEST(AbortAllRows, ThirtyLinesEmptyNamesIncluded)
-{
-    std::vector<ConsoleRow> rows(kConsoleRowCount);
-    rows[0] = {1, {"", 1, 1, 1}};
-    RecordingDisplay display;
-    test::RecordingLauncher launcher;
-    AbortAllRows(rows, display, launcher);
-    EXPECT_EQ(launcher.lines(), Lines(30, "shutdown /a /m \\\\"));
-}
-
-TEST(ConsoleKeys, NamesAndSaveOrder)
-{
-    EXPECT_EQ(RowControlName("PC_NAME", 7, "TEXTBOX"), "PC_NAME_7_TEXTBOX");
-    EXPECT_EQ(RowNumberBoxName(1), "PC_NUMBER_1_TEXTBOX");
-    EXPECT_EQ(RowNumberBoxName(2), "Text30");
-    EXPECT_EQ(RowNumberBoxName(30), "Text58");
     const auto keys = ConsoleSaveKeys();
     ASSERT_EQ(keys.size(), 153u);
     EXPECT_EQ(keys[0], "SGUI_ADV_Left");

@@ -3,9 +3,9 @@
 #include "support/FakeWindowStacking.h"
 #include "support/ModalDriver.h"
 #include "support/RecordingLauncher.h"
+#include "support/WindowTestHelpers.h"
 #include "ui/TickBox.h"
 
-#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
@@ -30,25 +30,25 @@ private slots:
         simple.Load();
         simple.show();
         QTest::keyClicks(simple.PC_NAME_SSS_TEXTBOX, QStringLiteral("SRV01"));
-        QTest::mouseClick(simple.SHUTDOWN_SSS_TICKBOX, Qt::LeftButton);
-        QTest::mouseClick(simple.SAVE_BUTTON, Qt::LeftButton);
+        Click(simple.SHUTDOWN_SSS_TICKBOX);
+        Click(simple.SAVE_BUTTON);
         QVERIFY(simple.isVisible());
 
         bool consoleSaved = false;
         ModalDriver::When(QStringLiteral("ZT_VOLTRAIL_SGUI_ADVANCED"), [&](QWidget* console) {
-            QTest::mouseClick(Child(console, "SAVE_BUTTON"), Qt::LeftButton);
+            Click(Child(console, "SAVE_BUTTON"));
             consoleSaved = console->isVisible();
-            QTest::mouseClick(Child(console, "ABORT_ALL_BUTTON"), Qt::LeftButton);
-            QTest::mouseClick(Child(console, "CLOSE_BUTTON"), Qt::LeftButton);
+            Click(Child(console, "ABORT_ALL_BUTTON"));
+            Click(Child(console, "CLOSE_BUTTON"));
         });
-        QTest::mouseClick(simple.SGUI_ADVANCED_BUTTON, Qt::LeftButton);
+        Click(simple.SGUI_ADVANCED_BUTTON);
         QCOMPARE(ModalDriver::missed(), 0);
         QVERIFY(consoleSaved);
 
-        QTest::mouseClick(simple.RUN_SSS_BUTTON, Qt::LeftButton);
-        QCOMPARE(launcher.launched.size(), size_t{31});
-        QCOMPARE(launcher.launched.back().commandLine, std::string("shutdown /s /m \\\\SRV01 /t 30"));
-        QTest::mouseClick(simple.CLOSE_BUTTON, Qt::LeftButton);
+        Click(simple.RUN_SSS_BUTTON);
+        QCOMPARE(Launched(launcher).size(), 31);
+        QCOMPARE(Launched(launcher).last(), QStringLiteral("shutdown /s /m \\\\SRV01 /t 30"));
+        Click(simple.CLOSE_BUTTON);
         QVERIFY(!simple.isVisible());
     }
 
