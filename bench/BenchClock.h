@@ -56,4 +56,14 @@ inline void QuietHandler(QtMsgType type, const QMessageLogContext&, const QStrin
         std::abort();
 }
 
+// Before the application exists: a private config directory, no display
+// needed, and the platform's chatter kept out of the figures.
+inline void PrepareEnvironment(const QString& configDirectory)
+{
+    qputenv("XDG_CONFIG_HOME", configDirectory.toUtf8());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietHandler);
+}
+
 } // namespace voltrail::bench

@@ -42,10 +42,7 @@ qsizetype RecordedCalls(const QString& dir)
 int main(int argc, char** argv)
 {
     QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(QuietHandler);
+    PrepareEnvironment(config.path());
     QApplication app(argc, argv);
 
     test::RecordingPrograms programs{{QStringLiteral("shutdown"), QStringLiteral("shutdown.exe")}};

@@ -42,10 +42,7 @@ template <typename Window, typename... Args> Figures OpenAndClose(int repetition
 int main(int argc, char** argv)
 {
     QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(QuietHandler);
+    PrepareEnvironment(config.path());
     QApplication app(argc, argv);
 
     QSettingsBackend backend("ZT-VOLTRAIL-V1");
