@@ -12,7 +12,7 @@
 
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QLineEdit>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
@@ -58,8 +58,15 @@ ZT_VOLTRAIL_MAIN::ZT_VOLTRAIL_MAIN(Services& services)
     SetTabOrder({ZT_BUTTON, RUN_NOW_BUTTON, POWER_BUTTON, AUTOTIMER_BUTTON, ZT_SHUTDOWN_GUI_BUTTON,
                  MS_SHUTDOWN_GUI_BUTTON});
 
-    RUN_NOW_SELECTOR_FRAME = new QGroupBox(QStringLiteral("Run Now Button"), this);
+    // The bar shows only pictures, so nothing it needs to appear loads the
+    // font database (about ten milliseconds). Its hidden controls keep it that
+    // way: the frame gets its caption once the bar is up, and the hidden text
+    // boxes are labels, which hold a text without laying it out.
+    RUN_NOW_SELECTOR_FRAME = new QGroupBox(this);
     RUN_NOW_SELECTOR_FRAME->setObjectName(QStringLiteral("RUN_NOW_SELECTOR_FRAME"));
+    QTimer::singleShot(0, RUN_NOW_SELECTOR_FRAME, [frame = RUN_NOW_SELECTOR_FRAME] {
+        frame->setTitle(QStringLiteral("Run Now Button"));
+    });
     SHUTDOWN_TICKBOX = MakeTickBox(RUN_NOW_SELECTOR_FRAME, "SHUTDOWN_TICKBOX", QStringLiteral("Shutdown"));
     RESTART_TICKBOX = MakeTickBox(RUN_NOW_SELECTOR_FRAME, "RESTART_TICKBOX", QStringLiteral("Restart"));
     HIBERNATE_TICKBOX = MakeTickBox(RUN_NOW_SELECTOR_FRAME, "HIBERNATE_TICKBOX", QStringLiteral("Hibernate"));
@@ -71,11 +78,11 @@ ZT_VOLTRAIL_MAIN::ZT_VOLTRAIL_MAIN(Services& services)
     AlwaysOnTop_TICKBOX = MakeTickBox(this, "AlwaysOnTop_TICKBOX", QStringLiteral("Always On Top"));
     AlwaysOnTop_TICKBOX->setValue(1);
     MY_CMD_VISIBLE_TICKBOX = MakeTickBox(this, "MY_CMD_VISIBLE_TICKBOX", QStringLiteral("Run Visible"));
-    ACTION_TEXTBOX = MakeTextBox(this, "ACTION_TEXTBOX", QStringLiteral("ACTION_TEXTBOX"));
+    ACTION_TEXTBOX = MakeLabel(this, "ACTION_TEXTBOX", QStringLiteral("ACTION_TEXTBOX"));
     MS_SHUTDOWN_GUI_RUN_CMD_TB =
-        MakeTextBox(this, "MS_SHUTDOWN_GUI_RUN_CMD_TB", QStringLiteral("shutdown.exe /i"));
-    MY_CMD_TEXTBOX = MakeTextBox(this, "MY_CMD_TEXTBOX", QStringLiteral("MY_CMD_TEXTBOX"));
-    SM_TB = MakeTextBox(this, "SM_TB", QStringLiteral("\""));
+        MakeLabel(this, "MS_SHUTDOWN_GUI_RUN_CMD_TB", QStringLiteral("shutdown.exe /i"));
+    MY_CMD_TEXTBOX = MakeLabel(this, "MY_CMD_TEXTBOX", QStringLiteral("MY_CMD_TEXTBOX"));
+    SM_TB = MakeLabel(this, "SM_TB", QStringLiteral("\""));
     MY_CMD_BUTTON = MakePictureButton(this, "MY_CMD_BUTTON", "my_cmd", QStringLiteral("MY CMD"));
     for (QWidget* hidden : std::initializer_list<QWidget*>{
              RUN_NOW_SELECTOR_FRAME, AlwaysOnTop_TICKBOX, MY_CMD_VISIBLE_TICKBOX, ACTION_TEXTBOX,

@@ -6,7 +6,7 @@
 #include <QWidget>
 
 class QGroupBox;
-class QLineEdit;
+class QLabel;
 class QPushButton;
 class QTimer;
 
@@ -40,16 +40,16 @@ public:
     TickBox* LOGOFF_TICKBOX;
     TickBox* ALWAYS_ASK_TICKBOX;
     TickBox* AlwaysOnTop_TICKBOX;
-    QLineEdit* ACTION_TEXTBOX;
-    QLineEdit* MS_SHUTDOWN_GUI_RUN_CMD_TB;
+    QLabel* ACTION_TEXTBOX; // hidden text boxes: see the constructor
+    QLabel* MS_SHUTDOWN_GUI_RUN_CMD_TB;
     QTimer* AlwaysOnTopTimer;
 
     // Hidden controls with no behaviour.
     TickBox* SLEEP_TICKBOX;
     TickBox* MY_CMD_TICKBOX;
     TickBox* MY_CMD_VISIBLE_TICKBOX;
-    QLineEdit* MY_CMD_TEXTBOX;
-    QLineEdit* SM_TB;
+    QLabel* MY_CMD_TEXTBOX;
+    QLabel* SM_TB;
     QPushButton* MY_CMD_BUTTON;
     QGroupBox* RUN_NOW_SELECTOR_FRAME;
     QTimer* TIME_SERVER_AUTOUPDATE_TIMER;

@@ -1,6 +1,7 @@
 #include "support/BarTestBase.h"
 #include "support/WindowActions.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>

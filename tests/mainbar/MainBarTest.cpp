@@ -2,6 +2,8 @@
 #include "support/WindowActions.h"
 #include "ui/TickBox.h"
 
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -118,6 +120,11 @@ private slots:
         OpenBar();
         QTest::mouseClick(bar->MS_SHUTDOWN_GUI_BUTTON, Qt::LeftButton);
         QCOMPARE(launcher->launched, (std::vector<RecordingLauncher::Launched>{{"shutdown.exe /i", 1}}));
+        // Its command line sits in a hidden text box nothing changes.
+        QCOMPARE(bar->MS_SHUTDOWN_GUI_RUN_CMD_TB->text(), QStringLiteral("shutdown.exe /i"));
+        QVERIFY(!bar->MS_SHUTDOWN_GUI_RUN_CMD_TB->isVisible());
+        // The hidden frame's caption arrives once the bar is up.
+        QTRY_COMPARE(bar->RUN_NOW_SELECTOR_FRAME->title(), QStringLiteral("Run Now Button"));
     }
 
     void closingStoresTheFlagAsLoaded()
