@@ -105,12 +105,10 @@ ZT_VOLTRAIL_AUTOTIMER_WINDOW::ZT_VOLTRAIL_AUTOTIMER_WINDOW(Services& services, Q
         PlaceTwips(MakeButton(this, "CANCEL_BUTTON", QStringLiteral("Cancel")), 120, 2640, 1095, 975);
     CANCEL_BUTTON->setIcon(Picture("cancel"));
     CANCEL_BUTTON->setIconSize(QSize(24, 24));
-    CANCEL_BUTTON->setAccessibleName(QStringLiteral("Cancel"));
     CANCEL_BUTTON->setEnabled(false);
     OK_BUTTON = PlaceTwips(MakeButton(this, "OK_BUTTON", QStringLiteral("OK")), 4680, 2640, 1095, 975);
     OK_BUTTON->setIcon(Picture("ok"));
     OK_BUTTON->setIconSize(QSize(24, 24));
-    OK_BUTTON->setAccessibleName(QStringLiteral("OK"));
     OK_BUTTON->setEnabled(false);
 
     AUTOTIMER_COUNTER = new QTimer(this);

@@ -66,7 +66,6 @@ ZT_VOLTRAIL_ABOUT::ZT_VOLTRAIL_ABOUT(Services& services, ZT_VOLTRAIL_MAIN& bar)
     RUN_NOW_SELECTOR_FRAME->setObjectName(QStringLiteral("RUN_NOW_SELECTOR_FRAME"));
     auto choice = [this](const char* name, const char* caption, int left, int top, int width) {
         auto* box = MakeTickBox(RUN_NOW_SELECTOR_FRAME, name, QString::fromUtf8(caption));
-        box->setAccessibleName(box->text());
         return PlaceTwips(box, left - kFrameLeft, top - kFrameTop, width, 255);
     };
     SHUTDOWN_TICKBOX = choice("SHUTDOWN_TICKBOX", "Shutdown", 600, 1920, 1095);
@@ -77,14 +76,12 @@ ZT_VOLTRAIL_ABOUT::ZT_VOLTRAIL_ABOUT(Services& services, ZT_VOLTRAIL_MAIN& bar)
 
     AlwaysOnTop_TICKBOX = PlaceTwips(
         MakeTickBox(this, "AlwaysOnTop_TICKBOX", QStringLiteral("Always On Top")), 4320, 1680, 1455, 255);
-    AlwaysOnTop_TICKBOX->setAccessibleName(AlwaysOnTop_TICKBOX->text());
     // Ticked before any handler is connected: the initial state touches nothing.
     AlwaysOnTop_TICKBOX->setValue(1);
 
     // The doubled ampersand is a literal one: no access key.
     SAVE_AND_CLOSE_BUTTON = PlaceTwips(
         MakeButton(this, "SAVE_AND_CLOSE_BUTTON", QStringLiteral("Save && Close")), 4200, 2160, 1695, 735);
-    SAVE_AND_CLOSE_BUTTON->setAccessibleName(QStringLiteral("Save & Close"));
     // Enter saves; there is no cancel button, so Escape leaves like the close box.
     SAVE_AND_CLOSE_BUTTON->setDefault(true);
 

@@ -39,8 +39,7 @@ ZT_VOLTRAIL_SGUI_ADVANCED::ZT_VOLTRAIL_SGUI_ADVANCED(Services& services, QWidget
 {
     // Client area 14505 x 6960 twips. Controls are created in tab order.
     CLOSE_BUTTON =
-        PlaceTwips(Named(MakeButton(this, "CLOSE_BUTTON", QStringLiteral("Close")), QStringLiteral("Close")),
-                   7320, 6360, 1215, 375);
+        PlaceTwips(MakeButton(this, "CLOSE_BUTTON", QStringLiteral("Close")), 7320, 6360, 1215, 375);
     SetCloseButton(CLOSE_BUTTON);
 
     ZT_TITLE_1 =
@@ -66,19 +65,14 @@ ZT_VOLTRAIL_SGUI_ADVANCED::ZT_VOLTRAIL_SGUI_ADVANCED(Services& services, QWidget
         BuildRow(n);
 
     ENABLE_BATCH_RUN_TICKBOX =
-        PlaceTwips(Named(MakeTickBox(this, "ENABLE_BATCH_RUN_TICKBOX", QStringLiteral("Enable Batch Run")),
-                         QStringLiteral("Enable Batch Run")),
-                   3120, 6360, 1095, 375);
-    BATCH_RUN_BUTTON = PlaceTwips(
-        Named(MakeButton(this, "BATCH_RUN_BUTTON", QStringLiteral("BATCH RUN")), QStringLiteral("BATCH RUN")),
-        1200, 6360, 1695, 375);
+        PlaceTwips(MakeTickBox(this, "ENABLE_BATCH_RUN_TICKBOX", QStringLiteral("Enable Batch Run")), 3120,
+                   6360, 1095, 375);
+    BATCH_RUN_BUTTON =
+        PlaceTwips(MakeButton(this, "BATCH_RUN_BUTTON", QStringLiteral("BATCH RUN")), 1200, 6360, 1695, 375);
     BATCH_RUN_BUTTON->setEnabled(false);
-    ABORT_ALL_BUTTON = PlaceTwips(
-        Named(MakeButton(this, "ABORT_ALL_BUTTON", QStringLiteral("ABORT ALL")), QStringLiteral("ABORT ALL")),
-        4440, 6360, 1215, 375);
-    SAVE_BUTTON =
-        PlaceTwips(Named(MakeButton(this, "SAVE_BUTTON", QStringLiteral("Save")), QStringLiteral("Save")),
-                   5880, 6360, 1215, 375);
+    ABORT_ALL_BUTTON =
+        PlaceTwips(MakeButton(this, "ABORT_ALL_BUTTON", QStringLiteral("ABORT ALL")), 4440, 6360, 1215, 375);
+    SAVE_BUTTON = PlaceTwips(MakeButton(this, "SAVE_BUTTON", QStringLiteral("Save")), 5880, 6360, 1215, 375);
     ALL_CMD_COMMANDS_TEXTBOX =
         PlaceTwips(MakeTextBox(this, "ALL_CMD_COMMANDS_TEXTBOX", QLatin1String(texts::kCommandPlaceholder),
                                QStringLiteral("Command line")),

@@ -48,35 +48,24 @@ ZT_VOLTRAIL_SGUI_SIMPLE::ZT_VOLTRAIL_SGUI_SIMPLE(Services& services, QWidget* ow
         PlaceTwips(MakeTextBox(this, "SHUTDOWN_TIMEOUT_TEXTBOX", QStringLiteral("30"), kTimeOutCaption), 2400,
                    1560, 975, 315);
 
-    SHUTDOWN_SSS_TICKBOX =
-        PlaceTwips(Named(MakeTickBox(this, "SHUTDOWN_SSS_TICKBOX", QStringLiteral("Shutdown")),
-                         QStringLiteral("Shutdown")),
-                   120, 2280, 1095, 255);
-    RESTART_SSS_TICKBOX = PlaceTwips(
-        Named(MakeTickBox(this, "RESTART_SSS_TICKBOX", QStringLiteral("Restart")), QStringLiteral("Restart")),
-        1320, 2280, 1095, 255);
-    FORCE_SSS_TICKBOX = PlaceTwips(
-        Named(MakeTickBox(this, "FORCE_SSS_TICKBOX", QStringLiteral("Force")), QStringLiteral("Force")), 2520,
-        2280, 855, 255);
+    SHUTDOWN_SSS_TICKBOX = PlaceTwips(MakeTickBox(this, "SHUTDOWN_SSS_TICKBOX", QStringLiteral("Shutdown")),
+                                      120, 2280, 1095, 255);
+    RESTART_SSS_TICKBOX = PlaceTwips(MakeTickBox(this, "RESTART_SSS_TICKBOX", QStringLiteral("Restart")),
+                                     1320, 2280, 1095, 255);
+    FORCE_SSS_TICKBOX =
+        PlaceTwips(MakeTickBox(this, "FORCE_SSS_TICKBOX", QStringLiteral("Force")), 2520, 2280, 855, 255);
 
     // On the right: the taller SGUI Advanced beside Run and Abort, Save and
     // Close along the bottom.
-    SGUI_ADVANCED_BUTTON =
-        PlaceTwips(Named(MakeButton(this, "SGUI_ADVANCED_BUTTON", QStringLiteral("SGUI Advanced")),
-                         QStringLiteral("SGUI Advanced")),
-                   3600, 1140, 1215, 855);
+    SGUI_ADVANCED_BUTTON = PlaceTwips(
+        MakeButton(this, "SGUI_ADVANCED_BUTTON", QStringLiteral("SGUI Advanced")), 3600, 1140, 1215, 855);
     RUN_SSS_BUTTON =
-        PlaceTwips(Named(MakeButton(this, "RUN_SSS_BUTTON", QStringLiteral("Run")), QStringLiteral("Run")),
-                   4920, 1140, 1335, 375);
-    ABORT_SSS_BUTTON = PlaceTwips(
-        Named(MakeButton(this, "ABORT_SSS_BUTTON", QStringLiteral("Abort")), QStringLiteral("Abort")), 4920,
-        1620, 1335, 375);
-    SAVE_BUTTON =
-        PlaceTwips(Named(MakeButton(this, "SAVE_BUTTON", QStringLiteral("Save")), QStringLiteral("Save")),
-                   3600, 2280, 1215, 375);
+        PlaceTwips(MakeButton(this, "RUN_SSS_BUTTON", QStringLiteral("Run")), 4920, 1140, 1335, 375);
+    ABORT_SSS_BUTTON =
+        PlaceTwips(MakeButton(this, "ABORT_SSS_BUTTON", QStringLiteral("Abort")), 4920, 1620, 1335, 375);
+    SAVE_BUTTON = PlaceTwips(MakeButton(this, "SAVE_BUTTON", QStringLiteral("Save")), 3600, 2280, 1215, 375);
     CLOSE_BUTTON =
-        PlaceTwips(Named(MakeButton(this, "CLOSE_BUTTON", QStringLiteral("Close")), QStringLiteral("Close")),
-                   4920, 2280, 1335, 375);
+        PlaceTwips(MakeButton(this, "CLOSE_BUTTON", QStringLiteral("Close")), 4920, 2280, 1335, 375);
     SetCloseButton(CLOSE_BUTTON);
 
     SetTabOrder({PC_NAME_SSS_TEXTBOX, SHUTDOWN_TIMEOUT_TEXTBOX, SHUTDOWN_SSS_TICKBOX, RESTART_SSS_TICKBOX,

@@ -15,6 +15,19 @@ namespace voltrail {
 
 namespace {
 
+// What a screen reader should say for a caption: "&&" is a shown ampersand,
+// a single "&" only marks the access key.
+QString AccessibleCaption(const QString& caption)
+{
+    QString spoken;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;
+        spoken += caption[i];
+    }
+    return spoken;
+}
+
 const QString kTitleStyle = QStringLiteral("background-color: black; color: #00ff00; font-weight: bold;");
 
 } // namespace
@@ -51,6 +64,7 @@ QPushButton* MakeButton(QWidget* parent, const char* objectName, const QString& 
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(objectName));
+    button->setAccessibleName(AccessibleCaption(caption));
     return button;
 }
 
@@ -70,6 +84,7 @@ TickBox* MakeTickBox(QWidget* parent, const char* objectName, const QString& cap
 {
     auto* box = new TickBox(caption, parent);
     box->setObjectName(QLatin1String(objectName));
+    box->setAccessibleName(AccessibleCaption(caption));
     return box;
 }
 
