@@ -1,9 +1,23 @@
 #!/usr/bin/env bash
-# Installs what the build and the tests need on Debian or Ubuntu.
+# Installs packages on Debian or Ubuntu from the lists under packages/.
+#
+#   setup-debian.sh             every list: what the build and all the tests need
+#   setup-debian.sh run [...]   only the named lists (packages/run.txt, ...)
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-# Every list under packages/ (one per concern: build, window system, Wine, ...).
-packages=$(cat "$here"/packages/*.txt | grep -v -E '^\s*(#|$)' | sort -u | tr '\n' ' ')
+lists=()
+if [ $# -eq 0 ]; then
+  lists=("$here"/packages/*.txt)
+else
+  for name in "$@"; do
+    [ -f "$here/packages/$name.txt" ] || {
+      echo "setup-debian.sh: no package list $name (packages/$name.txt)" >&2
+      exit 2
+    }
+    lists+=("$here/packages/$name.txt")
+  done
+fi
+packages=$(cat "${lists[@]}" | grep -v -E '^\s*(#|$)' | sort -u | tr '\n' ' ')
 
 missing=""
 for p in $packages; do
