@@ -20,5 +20,9 @@ if [ "${VOLTRAIL_SKIP_SANITIZERS:-0}" != "1" ]; then
     ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs" -LE nosanitize
 fi
 
+# The Debian package: built, validated, installed, run, upgraded and purged.
+echo "== The Debian package"
+"$root/scripts/test-package.sh"
+
 # The Windows build of the core and the Windows platform code, run under Wine.
 "$root/scripts/test-windows.sh"
