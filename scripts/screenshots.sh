@@ -18,6 +18,7 @@ program=${1:-}
 shots=${2:-$root/docs/screenshots}
 fonts=/usr/share/fonts/truetype/liberation2
 
+"$root/scripts/setup-debian.sh" run e2e || exit 1
 if [ -z "$program" ]; then
     program=$("$root/scripts/build-program.sh") || exit 1
 fi
