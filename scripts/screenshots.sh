@@ -25,8 +25,9 @@ fi
 
 E2E_PROGRAM=$(realpath "$program")
 E2E_OUT=$(mktemp -d)
+# shellcheck disable=SC2034 # the step files append to it
 E2E_STEPS=()
-# shellcheck source=../tests/e2e/desktop.sh
+# shellcheck source-path=SCRIPTDIR/.. source=tests/e2e/desktop.sh
 . "$root/tests/e2e/desktop.sh"
 for steps in "$root"/tests/e2e/steps/*.sh; do
     # shellcheck source=/dev/null

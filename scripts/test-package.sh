@@ -19,7 +19,7 @@ sudo=""
 export DEBIAN_FRONTEND=noninteractive
 
 E2E_OUT=$(mktemp -d)
-# shellcheck source=../tests/e2e/desktop.sh
+# shellcheck source-path=SCRIPTDIR/.. source=tests/e2e/desktop.sh
 . "$root/tests/e2e/desktop.sh"
 require_tools Xvfb openbox xdotool xwininfo xprop dpkg-deb dpkg-shlibdeps lintian \
   desktop-file-validate appstreamcli fakeroot
@@ -74,9 +74,10 @@ grep -qx "Icon=$id" "$desktop" || fail "the desktop entry does not name the icon
 grep -qx "Exec=ZT-VOLTRAIL-V1" "$desktop" || fail "the desktop entry does not start ZT-VOLTRAIL-V1"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $id.desktop"
-for shot in $(sed -n 's|.*<image>.*/screenshots/\(.*\)</image>.*|\1|p' "$metainfo"); do
+while IFS= read -r shot; do
     [ -f "$root/docs/screenshots/$shot" ] || fail "the metainfo shows $shot, which docs/screenshots/ lacks"
-done
+done < <(sed -n 's|.*<image>.*/screenshots/\(.*\)</image>.*|\1|p' "$metainfo")
+[ "$(grep -c '<image>' "$metainfo")" -ge 4 ] || fail "the metainfo lists fewer than four screenshots"
 
 E2E_STEP=validate
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
