@@ -52,6 +52,10 @@ BUILD_DIR="$build" "$root/scripts/package-deb.sh" "$old_version" > "$E2E_OUT/log
 mv "$build/${package}_${old_version}_"*.deb "$E2E_OUT/debs/"
 BUILD_DIR="$build" "$root/scripts/package-deb.sh" > "$E2E_OUT/logs/build.log" 2>&1 ||
     { cat "$E2E_OUT/logs/build.log"; fail "the package did not build"; }
+# The program alone was built: no tests, no benchmarks.
+for part in tests bench; do
+    [ ! -e "$build/$part" ] || fail "the package build configured $part/"
+done
 old_deb=$(ls "$E2E_OUT"/debs/*.deb)
 deb=$(ls "$build"/"${package}"_*.deb)
 version=$(dpkg-deb -f "$deb" Version)
