@@ -9,7 +9,9 @@ set(VOLTRAIL_APP_ID "org.example.zt_voltrail")
 # The home page; the metainfo's screenshots are published under it.
 set(VOLTRAIL_HOMEPAGE "https://example.org/zt-voltrail")
 set(VOLTRAIL_MAINTAINER "ZT-VOLTRAIL developers <voltrail@example.org>")
+# The date of this version, as the metainfo and the Debian changelog write it.
 set(VOLTRAIL_RELEASE_DATE "2026-12-08")
+set(VOLTRAIL_RELEASE_DATE_RFC2822 "Tue, 08 Dec 2026 00:00:00 +0000")
 set(VOLTRAIL_PACKAGE_VERSION "${PROJECT_VERSION}" CACHE STRING
   "Version of the installed files and the package")
 
