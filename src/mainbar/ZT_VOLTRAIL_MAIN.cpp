@@ -5,6 +5,7 @@
 #include "dialogs/ZT_VOLTRAIL_ABOUT.h"
 #include "dialogs/ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW.h"
 #include "dialogs/ZT_VOLTRAIL_RUN_OPTION_WINDOW.h"
+#include "mainbar/TaskBarEntry.h"
 #include "remote/ZT_VOLTRAIL_SGUI_SIMPLE.h"
 #include "ui/Controls.h"
 #include "ui/TickBox.h"
@@ -33,6 +34,7 @@ ZT_VOLTRAIL_MAIN::ZT_VOLTRAIL_MAIN(Services& services)
     setWindowTitle(QStringLiteral("ZT-VOLTRAIL"));
     setWindowIcon(Picture("app"));
     setAttribute(Qt::WA_DeleteOnClose, false);
+    KeepOutOfTaskBar(*this);
 
     struct BarButton {
         QPushButton*& button;
