@@ -251,12 +251,15 @@ start_bar()
 
 bar_has_ended() { ! process_running "$E2E_BAR_PID"; }
 
-# Closes the bar as a person would (alt+F4 under openbox) and expects the
-# process to end by itself, with success.
+# A person's way of closing a window: alt+F4 under openbox.
+ask_to_close() { press_keys "$1" alt+F4; }
+
+# Closes the bar as a person would and expects the process to end by itself,
+# with success.
 close_bar()
 {
     local status
-    press_keys "$BAR" alt+F4
+    ask_to_close "$BAR"
     wait_until 10 bar_has_ended || fail "the bar did not end after alt+F4"
     wait "$E2E_BAR_PID"
     status=$?

@@ -7,7 +7,8 @@
 namespace voltrail::test {
 
 // A private X server (Xvfb, on a display it picks itself) with an EWMH window
-// manager (openbox) on it, for tests that need real window stacking.
+// manager (openbox) on it, for tests that need real window stacking; or the
+// display named in VOLTRAIL_TEST_X_DISPLAY, whose manager runs already.
 class XServerSession {
 public:
     enum class Outcome { Ready, Missing, Failed };
