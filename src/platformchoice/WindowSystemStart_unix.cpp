@@ -25,8 +25,11 @@ WindowSystemStart::WindowSystemStart()
 {
     const SessionEnvironment environment{Variable("XDG_SESSION_TYPE"), Variable("WAYLAND_DISPLAY"),
                                          Variable("DISPLAY"), Variable("QT_QPA_PLATFORM")};
-    const PlatformChoice choice = ChoosePlatform(
-        environment, [](const std::string& display) { return AskXServer(display, kXServerPatience); });
+    const PlatformChoice choice = ChoosePlatform(environment, [this](const std::string& display) {
+        auto probe = std::make_shared<const XServerProbe>(display, kXServerPatience);
+        xServer_ = probe;
+        return probe->answer();
+    });
     refusal_ = choice.refusal;
     if (!choice.platform.empty()) {
         // The environment is the one way in: the program hands Qt no options.
@@ -37,6 +40,7 @@ WindowSystemStart::WindowSystemStart()
 
 void WindowSystemStart::Started()
 {
+    xServer_.reset();
     if (platformSet_) {
         qunsetenv("QT_QPA_PLATFORM");
         platformSet_ = false;

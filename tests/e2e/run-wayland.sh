@@ -63,7 +63,7 @@ EOF2
     chmod 0755 "$E2E_OUT/kwin/tell-display"
     # An X server makes this folder itself; kwin expects it for XWayland.
     if [ ! -d /tmp/.X11-unix ]; then
-        mkdir -p /tmp/.X11-unix && chmod 1777 /tmp/.X11-unix || fail "cannot make /tmp/.X11-unix"
+        { mkdir -p /tmp/.X11-unix && chmod 1777 /tmp/.X11-unix; } || fail "cannot make /tmp/.X11-unix"
     fi
     env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u DBUS_SESSION_BUS_ADDRESS -u SESSION_MANAGER \
         XDG_RUNTIME_DIR="$E2E_OUT/runtime" HOME="$E2E_OUT/kwin" XDG_CONFIG_HOME="$E2E_OUT/kwin/config" \
