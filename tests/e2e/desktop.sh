@@ -238,7 +238,7 @@ start_bar()
         "${E2E_BAR_DESKTOP[@]}" \
         LSAN_OPTIONS="$(lsan_options)" \
         XDG_CONFIG_HOME="$E2E_STEP_DIR/config" \
-        XDG_RUNTIME_DIR="$E2E_OUT/runtime" \
+        XDG_RUNTIME_DIR="${E2E_RUNTIME_DIR:-$E2E_OUT/runtime}" \
         HOME="$E2E_STEP_DIR/home" \
         PATH="$E2E_OUT/recording-bin:$PATH" \
         E2E_RECORD_DIR="$E2E_STEP_DIR/recorded" \

@@ -33,10 +33,12 @@ if ! compgen -G "$qt_plugins/libqwayland-*.so" > /dev/null; then
 fi
 
 rm -rf "$E2E_OUT"
-mkdir -p "$E2E_OUT/shots" "$E2E_OUT/steps" "$E2E_OUT/logs" "$E2E_OUT/runtime" "$E2E_OUT/kwin"
-chmod 0700 "$E2E_OUT/runtime"
+mkdir -p "$E2E_OUT/shots" "$E2E_OUT/steps" "$E2E_OUT/logs" "$E2E_OUT/kwin"
+# The compositor's socket lives here: a short path, as a socket's name is
+# limited to 107 bytes and a build folder may be deep.
+E2E_RUNTIME_DIR=$(mktemp -d /tmp/voltrail-wayland.XXXXXX) || fail "no runtime folder"
 
-trap stop_all EXIT
+trap 'stop_all; rm -rf "$E2E_RUNTIME_DIR"' EXIT
 trap 'exit 1' INT TERM HUP
 
 E2E_WAYLAND_SOCKET="wayland-voltrail-$$"
@@ -66,7 +68,7 @@ EOF2
         { mkdir -p /tmp/.X11-unix && chmod 1777 /tmp/.X11-unix; } || fail "cannot make /tmp/.X11-unix"
     fi
     env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u DBUS_SESSION_BUS_ADDRESS -u SESSION_MANAGER \
-        XDG_RUNTIME_DIR="$E2E_OUT/runtime" HOME="$E2E_OUT/kwin" XDG_CONFIG_HOME="$E2E_OUT/kwin/config" \
+        XDG_RUNTIME_DIR="$E2E_RUNTIME_DIR" HOME="$E2E_OUT/kwin" XDG_CONFIG_HOME="$E2E_OUT/kwin/config" \
         "$kwin" --virtual --xwayland --socket "$E2E_WAYLAND_SOCKET" --width 1024 --height 768 \
         --no-lockscreen --no-global-shortcuts --no-kactivities "$E2E_OUT/kwin/tell-display" \
         > "$E2E_OUT/logs/kwin.log" 2>&1 &

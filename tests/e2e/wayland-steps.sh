@@ -50,7 +50,7 @@ step_wayland_keeper()
         VOLTRAIL_TEST_X_DISPLAY="$DISPLAY" \
         LSAN_OPTIONS="$(lsan_options)" \
         XDG_CONFIG_HOME="$E2E_STEP_DIR/config" HOME="$E2E_STEP_DIR/home" \
-        XDG_RUNTIME_DIR="$E2E_OUT/runtime" \
+        XDG_RUNTIME_DIR="$E2E_RUNTIME_DIR" \
         "$E2E_KEEPER_TEST" > "$E2E_OUT/logs/$E2E_STEP.test.log" 2>&1
     status=$?
     [ "$status" -eq 0 ] || fail "the keeper test ended with $status: $(tail -n 20 "$E2E_OUT/logs/$E2E_STEP.test.log")"
@@ -78,7 +78,7 @@ step_wayland_native()
             "${E2E_BAR_DESKTOP[@]}" $given \
             LSAN_OPTIONS="$(lsan_options)" \
             XDG_CONFIG_HOME="$E2E_STEP_DIR/config" HOME="$E2E_STEP_DIR/home" \
-            XDG_RUNTIME_DIR="$E2E_OUT/runtime" \
+            XDG_RUNTIME_DIR="$E2E_RUNTIME_DIR" \
             PATH="$E2E_OUT/recording-bin:$PATH" E2E_RECORD_DIR="$E2E_STEP_DIR/recorded" \
             "$E2E_PROGRAM" > "$log" 2>&1 &
         E2E_BAR_PID=$!
