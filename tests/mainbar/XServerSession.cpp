@@ -61,6 +61,16 @@ XServerSession::Outcome XServerSession::Start()
     return Outcome::Ready;
 }
 
+XServerSession::Outcome XServerSession::StartServerOnly()
+{
+    const std::string server = FindOnPath("Xvfb");
+    if (server.empty()) {
+        problem_ = "Xvfb is not installed";
+        return Outcome::Missing;
+    }
+    return StartServer(server) ? Outcome::Ready : Outcome::Failed;
+}
+
 bool XServerSession::StartServer(const std::string& program)
 {
     // Xvfb picks a free display and writes its number to this pipe.
