@@ -3,14 +3,25 @@
 #include "actions/ShutdownCommandLayer.h"
 #include "mainbar/WindowStackingFactory.h"
 #include "mainbar/ZT_VOLTRAIL_MAIN.h"
+#include "platformchoice/ToolkitArguments.h"
+#include "platformchoice/WindowSystemStart.h"
 #include "settings/QSettingsBackend.h"
 #include "settings/SectionName.h"
 
 #include <QApplication>
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    voltrail::WindowSystemStart windowSystem;
+    if (!windowSystem.refusal().empty()) {
+        std::fprintf(stderr, "ZT-VOLTRAIL: %s.\n", windowSystem.refusal().c_str());
+        return 1;
+    }
+    // The program reads no command line.
+    voltrail::ToolkitArguments arguments(argc, argv);
+    QApplication app(arguments.argc(), arguments.argv());
+    windowSystem.Started();
     // A tool window does not count as the last window: the bar ends the
     // process itself when it unloads.
     QApplication::setQuitOnLastWindowClosed(false);

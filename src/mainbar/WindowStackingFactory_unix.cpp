@@ -2,6 +2,7 @@
 
 #include "mainbar/NullWindowStacking.h"
 #include "mainbar/X11WindowStacking.h"
+#include "platformchoice/PlatformChoice.h"
 
 #include <QGuiApplication>
 
@@ -18,7 +19,9 @@ std::unique_ptr<WindowStacking> MakeWindowStacking()
                 return std::make_unique<X11WindowStacking>(connection);
         }
     }
-    return std::make_unique<NullWindowStacking>(platform.toStdString());
+    // Native Wayland has said at start that the compositor decides stacking.
+    const std::string name = platform.toStdString();
+    return std::make_unique<NullWindowStacking>(name, !NativeWaylandNotice(name).empty());
 }
 
 } // namespace voltrail

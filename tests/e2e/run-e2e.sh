@@ -44,20 +44,4 @@ for steps in "$E2E_HERE"/steps/*.sh; do
     . "$steps"
 done
 
-ran=0
-for step in "${E2E_STEPS[@]}"; do
-    [[ $step =~ $E2E_INCLUDE ]] || continue
-    [[ $step =~ $E2E_EXCLUDE ]] && continue
-    ran=$((ran + 1))
-    "$step" || fail "step $step returned $?"
-    # A step that left the bar running has not closed it: stop it here so
-    # the next step starts alone.
-    if [ -n "$E2E_BAR_PID" ]; then
-        stop_pid "$E2E_BAR_PID"
-        E2E_BAR_PID=""
-    fi
-done
-
-E2E_STEP="" # the summary belongs to no step
-[ "$ran" -gt 0 ] || fail "no step matches \"$E2E_INCLUDE\" without \"$E2E_EXCLUDE\""
-e2e_log "all $ran steps passed; pictures in $E2E_OUT/shots"
+run_steps "$E2E_INCLUDE" "$E2E_EXCLUDE"

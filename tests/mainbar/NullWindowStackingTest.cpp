@@ -16,3 +16,11 @@ TEST(NullWindowStacking, DoesNothingAndSaysSoOnce)
     EXPECT_NE(said.find("\"wayland\""), std::string::npos) << said;
     EXPECT_EQ(said.find('\n'), said.size() - 1) << "one line only: " << said;
 }
+
+TEST(NullWindowStacking, SaysNothingWhenToldAlready)
+{
+    NullWindowStacking stacking("wayland", true);
+    testing::internal::CaptureStderr();
+    stacking.SetTopmost(42, true);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}

@@ -35,6 +35,13 @@ bool RootListHas(xcb_connection_t* connection, xcb_window_t root, const char* li
 
 XServerSession::Outcome XServerSession::Start()
 {
+    // A desktop that the caller runs already (XWayland under a Wayland
+    // compositor): the test uses it and starts nothing.
+    if (const char* given = std::getenv("VOLTRAIL_TEST_X_DISPLAY"); given && *given) {
+        display_ = given;
+        ::setenv("DISPLAY", given, 1);
+        return Outcome::Ready;
+    }
     const std::string server = FindOnPath("Xvfb");
     const std::string windowManager = FindOnPath("openbox");
     if (server.empty() || windowManager.empty()) {
@@ -52,6 +59,16 @@ XServerSession::Outcome XServerSession::Start()
     if (!WaitForWindowManager())
         return Outcome::Failed;
     return Outcome::Ready;
+}
+
+XServerSession::Outcome XServerSession::StartServerOnly()
+{
+    const std::string server = FindOnPath("Xvfb");
+    if (server.empty()) {
+        problem_ = "Xvfb is not installed";
+        return Outcome::Missing;
+    }
+    return StartServer(server) ? Outcome::Ready : Outcome::Failed;
 }
 
 bool XServerSession::StartServer(const std::string& program)

@@ -7,7 +7,8 @@
 namespace voltrail::test {
 
 // A private X server (Xvfb, on a display it picks itself) with an EWMH window
-// manager (openbox) on it, for tests that need real window stacking.
+// manager (openbox) on it, for tests that need real window stacking; or the
+// display named in VOLTRAIL_TEST_X_DISPLAY, whose manager runs already.
 class XServerSession {
 public:
     enum class Outcome { Ready, Missing, Failed };
@@ -16,12 +17,16 @@ public:
 
     // Missing when Xvfb or openbox is not installed; problem() says which.
     Outcome Start();
+    // The server alone, with no client of its own: it resets whenever its
+    // last client leaves.
+    Outcome StartServerOnly();
     // The window manager first, then the server.
     void Stop();
 
     // ":N", for DISPLAY.
     const std::string& display() const { return display_; }
     const std::string& problem() const { return problem_; }
+    pid_t serverPid() const { return server_.pid(); }
 
 private:
     bool StartServer(const std::string& program);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace voltrail {
+
+// What the environment says about the desktop before the toolkit starts.
+struct SessionEnvironment {
+    std::string sessionType;    // XDG_SESSION_TYPE
+    std::string waylandDisplay; // WAYLAND_DISPLAY
+    std::string display;        // DISPLAY
+    std::string qpaPlatform;    // QT_QPA_PLATFORM
+};
+
+enum class XServerAnswer {
+    Answers, // a client can connect
+    Absent,  // nothing there, or it turned the client away
+    Silent,  // something took the connection and never answered
+};
+
+// Asked with the value of DISPLAY.
+using XServerQuestion = std::function<XServerAnswer(const std::string& display)>;
+
+struct PlatformChoice {
+    // The Qt platform to start on; empty leaves it to Qt (and the environment).
+    std::string platform;
+    // Not empty: the program must not start, and says this.
+    std::string refusal;
+};
+
+// The bar places itself and stays above other windows, which only X11 lets a
+// client do: an X server that answers wins over a Wayland compositor. Only
+// where none answers does a Wayland session run natively. A platform named in
+// the environment is obeyed as it is and no X server is asked.
+PlatformChoice ChoosePlatform(const SessionEnvironment& environment, const XServerQuestion& askXServer);
+
+// The line said once at start on a native Wayland platform, else empty.
+std::string NativeWaylandNotice(std::string_view platformName);
+
+} // namespace voltrail

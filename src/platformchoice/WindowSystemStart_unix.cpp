@@ -1,0 +1,53 @@
+#include "platformchoice/WindowSystemStart.h"
+
+#include "platformchoice/PlatformChoice.h"
+#include "platformchoice/XServerProbe.h"
+
+#include <QGuiApplication>
+#include <QtGlobal>
+#include <cstdio>
+
+namespace voltrail {
+
+namespace {
+
+// Long enough for a compositor that starts XWayland on the first connection.
+constexpr std::chrono::seconds kXServerPatience{5};
+
+std::string Variable(const char* name)
+{
+    return qEnvironmentVariable(name).toStdString();
+}
+
+} // namespace
+
+WindowSystemStart::WindowSystemStart()
+{
+    const SessionEnvironment environment{Variable("XDG_SESSION_TYPE"), Variable("WAYLAND_DISPLAY"),
+                                         Variable("DISPLAY"), Variable("QT_QPA_PLATFORM")};
+    const PlatformChoice choice = ChoosePlatform(environment, [this](const std::string& display) {
+        auto probe = std::make_shared<const XServerProbe>(display, kXServerPatience);
+        xServer_ = probe;
+        return probe->answer();
+    });
+    refusal_ = choice.refusal;
+    if (!choice.platform.empty()) {
+        // The environment is the one way in: the program hands Qt no options.
+        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(choice.platform));
+        platformSet_ = true;
+    }
+}
+
+void WindowSystemStart::Started()
+{
+    xServer_.reset();
+    if (platformSet_) {
+        qunsetenv("QT_QPA_PLATFORM");
+        platformSet_ = false;
+    }
+    const std::string notice = NativeWaylandNotice(QGuiApplication::platformName().toStdString());
+    if (!notice.empty())
+        std::fprintf(stderr, "%s\n", notice.c_str());
+}
+
+} // namespace voltrail
