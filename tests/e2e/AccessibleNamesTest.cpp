@@ -66,15 +66,15 @@ private slots:
 
     void everyOperableControlHasAName_data()
     {
-        QTest::addColumn<OpenWindow>("open");
-        QTest::newRow("ZT_VOLTRAIL_MAIN") << OpenWindow{}; // the bar itself
+        QTest::addColumn<WindowOpener>("open");
+        QTest::newRow("ZT_VOLTRAIL_MAIN") << WindowOpener{}; // the bar itself
         for (const auto& [name, open] : EverySecondaryWindow())
             QTest::newRow(name) << open;
     }
 
     void everyOperableControlHasAName()
     {
-        QFETCH(OpenWindow, open);
+        QFETCH(WindowOpener, open);
         std::unique_ptr<QWidget> opened = open ? open(*services, *bar) : nullptr;
         QWidget* window = opened ? opened.get() : bar.get();
         window->show();

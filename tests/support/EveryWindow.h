@@ -18,7 +18,7 @@
 namespace voltrail::test {
 
 // Builds and loads one secondary window, owned by the bar (not yet shown).
-using OpenWindow = std::function<std::unique_ptr<Form>(Services&, ZT_VOLTRAIL_MAIN&)>;
+using WindowOpener = std::function<std::unique_ptr<Form>(Services&, ZT_VOLTRAIL_MAIN&)>;
 
 template <typename> inline constexpr bool kNoKnownConstructor = false;
 
@@ -35,7 +35,7 @@ template <typename Window> std::unique_ptr<Window> Construct(Services& services,
         static_assert(kNoKnownConstructor<Window>, "add this window's constructor shape here");
 }
 
-template <typename Window> OpenWindow Opener()
+template <typename Window> WindowOpener Opener()
 {
     return [](Services& services, ZT_VOLTRAIL_MAIN& bar) -> std::unique_ptr<Form> {
         auto window = Construct<Window>(services, bar);
@@ -45,7 +45,7 @@ template <typename Window> OpenWindow Opener()
 }
 
 // Every secondary window, by its name.
-inline QList<QPair<const char*, OpenWindow>> EverySecondaryWindow()
+inline QList<QPair<const char*, WindowOpener>> EverySecondaryWindow()
 {
     return {
         {"ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW", Opener<ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW>()},
@@ -59,4 +59,4 @@ inline QList<QPair<const char*, OpenWindow>> EverySecondaryWindow()
 
 } // namespace voltrail::test
 
-Q_DECLARE_METATYPE(voltrail::test::OpenWindow)
+Q_DECLARE_METATYPE(voltrail::test::WindowOpener)
