@@ -38,7 +38,7 @@ protected:
     void SavePlacement();
 
     // The button that closes without acting: pressed by Escape, and by Enter
-    // when no other button has the focus.
+    // when neither another button nor a text box has the focus.
     void SetCloseButton(QPushButton* button);
 
     // Enter in a text box presses nothing, so typed work is never thrown
