@@ -203,6 +203,9 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         Type(w.ROW(2).PC_NAME_TEXTBOX, QStringLiteral("PC2"));
+        // Wrapped on screen, the caption is still read whole.
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.ENABLE_BATCH_RUN_TICKBOX)->text(QAccessible::Name),
+                 QStringLiteral("Enable Batch Run"));
         for (const QString& name : toggles)
             AccessibleToggle(Child<TickBox>(&w, name.toLatin1().constData()));
         QCOMPARE(w.BATCH_RUN_BUTTON->isEnabled(), batchEnabled);
