@@ -110,6 +110,8 @@ ZT_VOLTRAIL_AUTOTIMER_WINDOW::ZT_VOLTRAIL_AUTOTIMER_WINDOW(Services& services, Q
     OK_BUTTON->setIcon(Picture("ok"));
     OK_BUTTON->setIconSize(QSize(24, 24));
     OK_BUTTON->setEnabled(false);
+    // A person who has typed a time expects Enter to start it.
+    SetEnterButton(CLOSE_REQUEST_COUNTDOWN_TEXTBOX, OK_BUTTON);
 
     AUTOTIMER_COUNTER = new QTimer(this);
     AUTOTIMER_COUNTER->setObjectName(QStringLiteral("AUTOTIMER_COUNTER"));

@@ -148,7 +148,13 @@ void ZT_VOLTRAIL_ABOUT::RunNowGroup_Click(std::size_t member)
     const auto group = RunNowGroup();
     TickBox* box = group[member];
     if (box->isTicked()) {
-        BarGroup()[member]->setValue(1);
+        // The bar holds this choice alone: a choice left there by an unsaved
+        // earlier opening would make RUN NOW ask twice.
+        const auto bar = BarGroup();
+        bar[member]->setValue(1);
+        for (TickBox* other : bar)
+            if (other != bar[member])
+                other->setValue(0);
         for (TickBox* other : group)
             if (other != box)
                 other->setValue(0);

@@ -98,12 +98,23 @@ void ZT_VOLTRAIL_SGUI_SIMPLE::Form_Load()
 
 void ZT_VOLTRAIL_SGUI_SIMPLE::SHUTDOWN_SSS_TICKBOX_Click()
 {
-    RESTART_SSS_TICKBOX->setEnabled(!SHUTDOWN_SSS_TICKBOX->isTicked());
+    LockTheUntickedOfShutdownAndRestart();
 }
 
 void ZT_VOLTRAIL_SGUI_SIMPLE::RESTART_SSS_TICKBOX_Click()
 {
-    SHUTDOWN_SSS_TICKBOX->setEnabled(!RESTART_SSS_TICKBOX->isTicked());
+    LockTheUntickedOfShutdownAndRestart();
+}
+
+// A ticked box disables the other one, so only one can be ticked from here.
+// A box that is itself ticked always stays enabled: a store holding both
+// ticks must not open with both locked and impossible to clear.
+void ZT_VOLTRAIL_SGUI_SIMPLE::LockTheUntickedOfShutdownAndRestart()
+{
+    const bool shutdown = SHUTDOWN_SSS_TICKBOX->isTicked();
+    const bool restart = RESTART_SSS_TICKBOX->isTicked();
+    SHUTDOWN_SSS_TICKBOX->setEnabled(shutdown || !restart);
+    RESTART_SSS_TICKBOX->setEnabled(restart || !shutdown);
 }
 
 void ZT_VOLTRAIL_SGUI_SIMPLE::RUN_SSS_BUTTON_Click()

@@ -40,6 +40,7 @@ protected:
 private:
     void SHUTDOWN_SSS_TICKBOX_Click();
     void RESTART_SSS_TICKBOX_Click();
+    void LockTheUntickedOfShutdownAndRestart();
     void RUN_SSS_BUTTON_Click();
     void ABORT_SSS_BUTTON_Click();
     void SGUI_ADVANCED_BUTTON_Click();

@@ -1,6 +1,7 @@
 #include "ui/Form.h"
 
 #include "ui/Controls.h"
+#include "ui/TextBoxEnterKeys.h"
 #include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
@@ -13,7 +14,8 @@ Form::Form(Services& services, QWidget* owner, const char* windowName, const QSt
            std::string placementPrefix, const Placement& defaults)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint),
-      services_(services), prefix_(std::move(placementPrefix)), defaults_(defaults)
+      services_(services), prefix_(std::move(placementPrefix)), defaults_(defaults),
+      enterKeys_(new TextBoxEnterKeys(this))
 {
     setObjectName(QLatin1String(windowName));
     setWindowTitle(caption);
@@ -55,6 +57,11 @@ void Form::SetCloseButton(QPushButton* button)
 {
     closeButton_ = button;
     button->setDefault(true);
+}
+
+void Form::SetEnterButton(QWidget* textBox, QAbstractButton* button)
+{
+    enterKeys_->PressOnEnter(textBox, button);
 }
 
 void Form::done(int result)

@@ -6,9 +6,12 @@
 #include <QDialog>
 #include <string>
 
+class QAbstractButton;
 class QPushButton;
 
 namespace voltrail {
+
+class TextBoxEnterKeys;
 
 // A secondary window: fixed single border with a close box only, opened modal
 // over its owner, loaded afresh at every opening and unloaded at every close.
@@ -35,8 +38,12 @@ protected:
     void SavePlacement();
 
     // The button that closes without acting: pressed by Escape, and by Enter
-    // when no other button has the focus.
+    // when neither another button nor a text box has the focus.
     void SetCloseButton(QPushButton* button);
+
+    // Enter in a text box presses nothing, so typed work is never thrown
+    // away; this names the one button Enter in that box presses instead.
+    void SetEnterButton(QWidget* textBox, QAbstractButton* button);
 
     SettingsStore& settings() const { return services_.settings; }
     ShellLauncher& launcher() const { return services_.launcher; }
@@ -51,6 +58,7 @@ private:
     std::string prefix_;
     Placement defaults_;
     QPushButton* closeButton_ = nullptr;
+    TextBoxEnterKeys* enterKeys_;
     bool loaded_ = false;
     bool unloaded_ = false;
 };

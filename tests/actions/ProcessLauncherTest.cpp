@@ -1,9 +1,12 @@
 #include "actions/ProcessLauncher.h"
+#include "support/ChildProcesses.h"
 #include "support/RecordingProgram.h"
+#include "support/StderrCapture.h"
 
 #include <QtTest>
 
 using namespace voltrail;
+using voltrail::test::StderrCapture;
 
 // The real launcher, with a recording `shutdown` first on PATH.
 class ProcessLauncherTest : public QObject {
@@ -11,23 +14,7 @@ class ProcessLauncherTest : public QObject {
 private:
     test::RecordingPrograms programs{{QStringLiteral("shutdown"), QStringLiteral("shutdown.exe")}};
 
-    // Children of this process, running or ended but not collected.
-    static int children()
-    {
-        int count = 0;
-        const QString self = QString::number(QCoreApplication::applicationPid());
-        for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-            QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-            if (!stat.open(QIODevice::ReadOnly))
-                continue;
-            // pid (name) state ppid ...
-            const QString line = QString::fromLatin1(stat.readAll());
-            const QStringList rest = line.mid(line.lastIndexOf(QLatin1Char(')')) + 2).split(QLatin1Char(' '));
-            if (rest.size() > 1 && rest[1] == self)
-                ++count;
-        }
-        return count;
-    }
+    static int children() { return test::ChildProcessCount(); }
 
 private slots:
     void initTestCase() { programs.putFirstOnPath(); }
@@ -84,19 +71,54 @@ private slots:
         const auto before = programs.calls(QStringLiteral("shutdown")).size();
         ProcessLauncher launcher;
         const char withNul[] = "shutdown /a /m \\\\X\0 /t 1";
+        StderrCapture captured;
         launcher.Launch(std::string(withNul, sizeof withNul - 1), kStyleHidden);
+        QCOMPARE(
+            captured.lines(),
+            QStringList{"ZT-VOLTRAIL: cannot start \"shutdown /a /m \\\\X\": the command line holds a NUL "
+                        "character"});
         launcher.Launch("shutdown /a /m \\\\after", kStyleHidden);
         QTRY_COMPARE(programs.calls(QStringLiteral("shutdown")).size(), before + 1);
         QCOMPARE(programs.calls(QStringLiteral("shutdown")).last(), (QStringList{"/a", "/m", "\\\\after"}));
     }
 
-    void aMissingProgramIsReportedNotCrashedOn()
+    // A line that cannot be started is reported on stderr, with the reason,
+    // and starts nothing: no child process appears.
+    void aLineThatCannotStartIsReported_data()
     {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QString>("report");
+        QTest::newRow("missing program") << "no-such-program-zt /x" << int(kStyleHidden)
+                                         << "ZT-VOLTRAIL: cannot start \"no-such-program-zt /x\": no program "
+                                            "\"no-such-program-zt\" on PATH";
+        QTest::newRow("empty line") << "" << int(kStyleHidden)
+                                    << "ZT-VOLTRAIL: cannot start \"\": the command line names no program";
+        QTest::newRow("blanks, shown")
+            << "   " << int(kStyleNormal)
+            << "ZT-VOLTRAIL: cannot start \"   \": the command line names no program";
+        QTest::newRow("empty quoted program")
+            << "\"\" /s" << int(kStyleHidden)
+            << "ZT-VOLTRAIL: cannot start \"\"\" /s\": the command line names no program";
+        QTest::newRow("program path that is missing") << "/no/such/dir/shutdown /s" << int(kStyleHidden)
+                                                      << "ZT-VOLTRAIL: cannot start \"/no/such/dir/shutdown "
+                                                         "/s\": /no/such/dir/shutdown: No such file or "
+                                                         "directory";
+    }
+
+    void aLineThatCannotStartIsReported()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, style);
+        QFETCH(QString, report);
+        QTRY_COMPARE(children(), 0); // what earlier tests started has been collected
+        const auto before = programs.calls(QStringLiteral("shutdown")).size();
+        StderrCapture captured;
         ProcessLauncher launcher;
-        launcher.Launch("no-such-program-zt /x", kStyleHidden);
-        launcher.Launch("", kStyleHidden);
-        launcher.Launch("   ", kStyleNormal);
-        QVERIFY(true); // reaching here is the test: nothing thrown, nothing started
+        launcher.Launch(line.toStdString(), static_cast<std::int16_t>(style));
+        QCOMPARE(children(), 0);
+        QCOMPARE(captured.lines(), QStringList{report});
+        QCOMPARE(programs.calls(QStringLiteral("shutdown")).size(), before);
     }
 };
 

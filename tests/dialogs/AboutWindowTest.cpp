@@ -237,6 +237,66 @@ private slots:
         QCOMPARE(bar->LOGOFF_TICKBOX->value(), std::int16_t{1});
     }
 
+    // A choice ticked in an earlier opening and left unsaved stays on the bar;
+    // ticking another must replace it there, or RUN NOW would ask for both.
+    // The store is left as it was: only Save & Close writes choices.
+    void tickingAChoiceLeavesItAloneOnTheBar_data()
+    {
+        QTest::addColumn<QString>("stored"); // the five choices in the store
+        QTest::addColumn<Ticks>("earlier");  // clicked in an opening left by the close box
+        QTest::addColumn<int>("now");        // ticked in this opening, or -1
+        QTest::addColumn<Ticks>("onBar");
+        QTest::addColumn<QStringList>("asked"); // what RUN NOW then asks to confirm
+        QTest::newRow("Restart left unsaved, then Shutdown")
+            << "00000" << Ticks{1} << 0 << Ticks{1, 0, 0, 0, 0} << QStringList{"SHUTDOWN PC"};
+        QTest::newRow("Always Ask left unsaved, then Logoff")
+            << "00000" << Ticks{4} << 3 << Ticks{0, 0, 0, 1, 0} << QStringList{"LOGOFF CURRENT USER"};
+        QTest::newRow("Restart left unsaved over a stored Hibernate, which loads again")
+            << "00100" << Ticks{2, 1} << -1 << Ticks{0, 0, 1, 0, 0} << QStringList{"HIBERNATE PC"};
+        QTest::newRow("Restart left unsaved, then ticked again")
+            << "00000" << Ticks{1} << 1 << Ticks{0, 1, 0, 0, 0} << QStringList{"RESTART PC"};
+    }
+
+    void tickingAChoiceLeavesItAloneOnTheBar()
+    {
+        QFETCH(QString, stored);
+        QFETCH(Ticks, earlier);
+        QFETCH(int, now);
+        QFETCH(Ticks, onBar);
+        QFETCH(QStringList, asked);
+        const char* keys[] = {"SHUTDOWN_TICKBOX", "RESTART_TICKBOX", "HIBERNATE_TICKBOX", "LOGOFF_TICKBOX",
+                              "ALWAYS_ASK_TICKBOX"};
+        for (int i = 0; i < 5; ++i)
+            backend->values[keys[i]] = stored.mid(i, 1).toStdString();
+        openAbout();
+        for (const int box : earlier)
+            ClickTick(about->RunNowGroup()[box]);
+        PressCloseBox(about.get());
+        about.reset();
+
+        openAbout();
+        if (now >= 0)
+            ClickTick(about->RunNowGroup()[now]);
+        QCOMPARE(barTicks(), onBar);
+        PressCloseBox(about.get());
+        about.reset();
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(backend->values[keys[i]], stored.mid(i, 1).toStdString());
+
+        QStringList confirmed;
+        std::function<void(QWidget*)> answer = [&](QWidget* confirm) {
+            confirmed << confirm->findChild<QLineEdit*>(QStringLiteral("ACTION_TEXTBOX"))->text();
+            // A second question would come up as soon as this one is gone.
+            ModalDriver::When(QStringLiteral("ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW"), answer, 300);
+            QTest::mouseClick(confirm->findChild<QPushButton*>(QStringLiteral("CANCEL_BUTTON")),
+                              Qt::LeftButton);
+        };
+        ModalDriver::When(QStringLiteral("ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW"), answer);
+        QTest::mouseClick(bar->RUN_NOW_BUTTON, Qt::LeftButton);
+        QTRY_COMPARE(ModalDriver::missed(), 1); // the one that waited for a second question
+        QCOMPARE(confirmed, asked);
+    }
+
     // An unsaved choice lasts for the run only, and the contact shown by a
     // double-click lasts until the window is opened again.
     void reopenedWindowStartsFromTheStore()

@@ -1,12 +1,7 @@
 // Screen readers and GUI automation find controls by their accessible names.
 // Every window is opened and its accessible tree walked: each visible control
 // a person can press or type into must be reachable there, with a name.
-#include "autotimer/ZT_VOLTRAIL_AUTOTIMER_WINDOW.h"
-#include "dialogs/ZT_VOLTRAIL_ABOUT.h"
-#include "dialogs/ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW.h"
-#include "dialogs/ZT_VOLTRAIL_RUN_OPTION_WINDOW.h"
-#include "mainbar/ZT_VOLTRAIL_MAIN.h"
-#include "remote/ZT_VOLTRAIL_SGUI_SIMPLE.h"
+#include "support/EveryWindow.h"
 #include "support/WindowTestBase.h"
 
 #include <QAbstractButton>
@@ -25,33 +20,6 @@ using namespace voltrail;
 using namespace voltrail::test;
 
 namespace {
-
-using OpenWindow = std::function<std::unique_ptr<QWidget>(Services&, ZT_VOLTRAIL_MAIN&)>;
-
-template <typename> inline constexpr bool kNoKnownConstructor = false;
-
-// Secondary windows are owned by the bar; whichever of the usual constructor
-// shapes a window has is the one used.
-template <typename Window> std::unique_ptr<Window> Construct(Services& services, ZT_VOLTRAIL_MAIN& bar)
-{
-    if constexpr (std::is_constructible_v<Window, Services&, ZT_VOLTRAIL_MAIN&, QWidget*>)
-        return std::make_unique<Window>(services, bar, &bar);
-    else if constexpr (std::is_constructible_v<Window, Services&, ZT_VOLTRAIL_MAIN&>)
-        return std::make_unique<Window>(services, bar);
-    else if constexpr (std::is_constructible_v<Window, Services&, QWidget*>)
-        return std::make_unique<Window>(services, &bar);
-    else
-        static_assert(kNoKnownConstructor<Window>, "add this window's constructor shape here");
-}
-
-template <typename Window> OpenWindow Opener()
-{
-    return [](Services& services, ZT_VOLTRAIL_MAIN& bar) -> std::unique_ptr<QWidget> {
-        auto window = Construct<Window>(services, bar);
-        window->Load();
-        return window;
-    };
-}
 
 bool IsOperable(QWidget* w)
 {
@@ -79,8 +47,6 @@ QString Describe(QWidget* w)
 
 } // namespace
 
-Q_DECLARE_METATYPE(OpenWindow)
-
 class AccessibleNamesTest : public WindowTestBase {
     Q_OBJECT
 private:
@@ -100,18 +66,15 @@ private slots:
 
     void everyOperableControlHasAName_data()
     {
-        QTest::addColumn<OpenWindow>("open");
-        QTest::newRow("ZT_VOLTRAIL_MAIN") << OpenWindow{}; // the bar itself
-        QTest::newRow("ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW") << Opener<ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW>();
-        QTest::newRow("ZT_VOLTRAIL_RUN_OPTION_WINDOW") << Opener<ZT_VOLTRAIL_RUN_OPTION_WINDOW>();
-        QTest::newRow("ZT_VOLTRAIL_ABOUT") << Opener<ZT_VOLTRAIL_ABOUT>();
-        QTest::newRow("ZT_VOLTRAIL_AUTOTIMER_WINDOW") << Opener<ZT_VOLTRAIL_AUTOTIMER_WINDOW>();
-        QTest::newRow("ZT_VOLTRAIL_SGUI_SIMPLE") << Opener<ZT_VOLTRAIL_SGUI_SIMPLE>();
+        QTest::addColumn<WindowOpener>("open");
+        QTest::newRow("ZT_VOLTRAIL_MAIN") << WindowOpener{}; // the bar itself
+        for (const auto& [name, open] : EverySecondaryWindow())
+            QTest::newRow(name) << open;
     }
 
     void everyOperableControlHasAName()
     {
-        QFETCH(OpenWindow, open);
+        QFETCH(WindowOpener, open);
         std::unique_ptr<QWidget> opened = open ? open(*services, *bar) : nullptr;
         QWidget* window = opened ? opened.get() : bar.get();
         window->show();

@@ -1,4 +1,6 @@
 #include "actions/ProcessLauncher.h"
+#include "support/ChildProcesses.h"
+#include "support/StderrCapture.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -57,19 +59,42 @@ private slots:
             QVERIFY(pid.toInt() > 0 && ::kill(pid.toInt(), SIGKILL) == 0);
     }
 
+    // Each of the five launches is reported on stderr with its reason, and
+    // none starts anything: the stand-in would leave a mark if it ran.
     void aMissingOrBrokenProgramIsReported_data()
     {
-        QTest::addColumn<bool>("present");
-        QTest::newRow("not on the path") << false;
-        QTest::newRow("not executable") << true;
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("executable");
+        QTest::addColumn<bool>("onPath");
+        QTest::addColumn<QString>("reason"); // %1: the stand-in's path
+        const QByteArray marks = "#!/bin/sh\necho ran >> \"$(dirname \"$0\")/ran\"\n";
+        QTest::newRow("not on the path") << marks << true << false << "no program \"shutdown\" on PATH";
+        QTest::newRow("not executable") << marks << false << true << "no program \"shutdown\" on PATH";
+        QTest::newRow("executable, but not a program")
+            << QByteArray("not a program") << true << true << "%1: Exec format error";
     }
 
     void aMissingOrBrokenProgramIsReported()
     {
-        QFETCH(bool, present);
-        writeShutdown("not a program", QFile::ReadOwner | QFile::WriteOwner);
-        qputenv("PATH", bin.path().toUtf8() + (present ? "" : "/empty"));
-        launchFiveTimes("shutdown /s /t 0");
+        QFETCH(QByteArray, content);
+        QFETCH(bool, executable);
+        QFETCH(bool, onPath);
+        QFETCH(QString, reason);
+        writeShutdown(content, QFile::ReadOwner | QFile::WriteOwner |
+                                   (executable ? QFile::ExeOwner : QFile::Permissions()));
+        qputenv("PATH", bin.path().toUtf8() + (onPath ? "" : "/empty"));
+        QTRY_COMPARE(test::ChildProcessCount(), 0);
+        QStringList lines;
+        {
+            test::StderrCapture captured;
+            launchFiveTimes("shutdown /s /t 0");
+            lines = captured.lines();
+        }
+        QCOMPARE(test::ChildProcessCount(), 0);
+        const QString report = QStringLiteral("ZT-VOLTRAIL: cannot start \"shutdown /s /t 0\": ") +
+                               reason.arg(bin.filePath(QStringLiteral("shutdown")));
+        QCOMPARE(lines, QStringList(5, report));
+        QVERIFY(!QFile::exists(bin.filePath(QStringLiteral("ran"))));
     }
 };
 

@@ -89,7 +89,12 @@ private slots:
         row("stored: none", "0 0 0", "000EEE", "SRV01", "30", {}, false, {});
         row("stored: shutdown", "1 0 0", "100E-E", "SRV01", "30", {}, false, {s});
         row("stored: restart", "0 1 0", "010-EE", "SRV01", "30", {}, false, {g});
-        row("stored: both, from elsewhere", "1 1 0", "110--E", "SRV01", "30", {}, false, {s, g});
+        // Both ticked (a store written elsewhere): both stay enabled, so either
+        // can be cleared; once one is, the single-tick exclusion holds again.
+        row("stored: both, from elsewhere", "1 1 0", "110EEE", "SRV01", "30", {}, false, {s, g});
+        row("stored: both, shutdown cleared", "1 1 0", "110EEE", "SRV01", "30", {0}, false, {g});
+        row("stored: both, restart cleared", "1 1 0", "110EEE", "SRV01", "30", {1}, false, {s});
+        row("stored: both, both cleared", "1 1 0", "110EEE", "SRV01", "30", {0, 1}, false, {});
         row("stored: force 2 runs nothing", "1 0 2", "102E-E", "SRV01", "30", {}, false, {});
         row("stored: shutdown 2 is clear", "2 0 0", "200EEE", "SRV01", "30", {}, false, {});
         row("stored: not a number", "yes 1 0", "010-EE", "SRV01", "30", {}, false, {g});
@@ -97,7 +102,7 @@ private slots:
             {"shutdown /s /f /m \\\\SRV01 /t 30"});
         row("restart", "0 0 0", "000EEE", "SRV01", "0", {1}, false, {"shutdown /g /m \\\\SRV01 /t 0"});
         row("force alone", "0 0 0", "000EEE", "SRV01", "30", {2}, false, {});
-        row("abort ignores the ticks", "1 1 0", "110--E", "SRV01", "30", {}, true,
+        row("abort ignores the ticks", "1 1 0", "110EEE", "SRV01", "30", {}, true,
             {"shutdown /a /m \\\\SRV01"});
         row("abort, empty name", "0 0 0", "000EEE", "", "30", {}, true, {"shutdown /a /m \\\\"});
         row("odd inputs as typed", "0 0 0", "000EEE", " SRV 01 ", "ten & more", {0}, false,

@@ -15,14 +15,18 @@ void ModalDriver::When(const QString& windowName, std::function<void(QWidget*)> 
 {
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
+    // The timer runs copies of *poll; the original holds poll itself, so it
+    // is dropped once polling ends, or the pair would never be freed.
     auto poll = std::make_shared<std::function<void()>>();
     *poll = [=]() {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal && modal->objectName() == windowName && modal->isVisible()) {
+            *poll = nullptr;
             action(modal);
             return;
         }
         if (clock->elapsed() > timeoutMs) {
+            *poll = nullptr;
             ++g_missed;
             return;
         }

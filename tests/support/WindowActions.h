@@ -2,6 +2,9 @@
 
 #include "ui/TickBox.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QWidget>
 #include <QWindow>
 #include <QtTest>
@@ -37,6 +40,27 @@ inline void Leave(QWidget* window, const QString& path, const char* button)
         PressCloseBox(window);
     else
         PressKey(window, path == QLatin1String("enter") ? Qt::Key_Return : Qt::Key_Escape);
+}
+
+// What a screen reader or GUI automation does to a control: its accessible
+// action, found through the accessibility interface.
+inline void AccessibleAction(QWidget* control, const QString& action)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    QVERIFY2(accessible && accessible->actionInterface(), qPrintable(control->objectName()));
+    accessible->actionInterface()->doAction(action);
+}
+
+inline void AccessibleToggle(QWidget* box)
+{
+    AccessibleAction(box, QAccessibleActionInterface::toggleAction());
+}
+
+// A button's press action shows it down for a moment, then clicks it.
+inline void AccessiblePress(QAbstractButton* button)
+{
+    AccessibleAction(button, QAccessibleActionInterface::pressAction());
+    QTRY_VERIFY(!button->isDown());
 }
 
 } // namespace voltrail::test
