@@ -2,6 +2,7 @@
 #include "actions/PowerAction.h"
 #include "actions/WindowsCommandLine.h"
 #include "support/RecordingLauncher.h"
+#include "support/RecordingNotifier.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -14,9 +15,16 @@ namespace {
 const LocalSession kSession{"c7", "alice"};
 
 struct Fixture {
-    explicit Fixture(LocalSession session = kSession) : layer(inner, std::move(session), report) {}
+    explicit Fixture(LocalSession session = kSession)
+        : reporter(std::make_shared<ShutdownFailureReporter>(report, notifier, [this] { return now; })),
+          layer(inner, inner, std::move(session), reporter)
+    {
+    }
     test::RecordingLauncher inner;
     std::ostringstream report;
+    test::RecordingNotifier notifier;
+    PressTracker::Clock::time_point now{};
+    std::shared_ptr<ShutdownFailureReporter> reporter;
     LinuxShutdownLauncher layer;
 };
 

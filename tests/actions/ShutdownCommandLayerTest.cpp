@@ -1,6 +1,7 @@
 #include "actions/ShutdownCommandLayer.h"
 #include "actions/PowerAction.h"
 #include "actions/ProcessLauncher.h"
+#include "support/RecordingNotifier.h"
 #include "support/RecordingProgram.h"
 
 #include <QtTest>
@@ -17,6 +18,7 @@ private:
                                       QStringLiteral("net"), QStringLiteral("shutdown"),
                                       QStringLiteral("shutdown.exe")}};
     ProcessLauncher processes;
+    test::RecordingNotifier notifier;
     std::unique_ptr<ShellLauncher> layer;
 
     void Expect(const QString& program, const QStringList& words, const std::function<void()>& launch)
@@ -32,7 +34,7 @@ private slots:
     {
         programs.putFirstOnPath();
         qputenv("XDG_SESSION_ID", "c7");
-        layer = MakeShutdownCommandLayer(processes);
+        layer = MakeShutdownCommandLayer(processes, notifier);
         QVERIFY(layer);
     }
 
