@@ -26,6 +26,11 @@ bool IsNoService(const QString& error)
            error == QStringLiteral("org.freedesktop.DBus.Error.NameHasNoOwner");
 }
 
+QDBusConnection Bus()
+{
+    return QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("voltrail-notifications"));
+}
+
 } // namespace
 
 DBusNotifier::DBusNotifier(std::ostream& report) : report_(report) {}
@@ -33,9 +38,10 @@ DBusNotifier::DBusNotifier(std::ostream& report) : report_(report) {}
 void DBusNotifier::Show(std::uint64_t group, const Notification& notification)
 {
     if (!busChecked_) {
-        // The first failure connects: the bar starts without the bus.
+        // The first failure connects: the bar starts without the bus. The
+        // connection is ours alone, made from the environment as it is now.
         busChecked_ = true;
-        busAvailable_ = QDBusConnection::sessionBus().isConnected();
+        busAvailable_ = Bus().isConnected();
     }
     if (!busAvailable_)
         return;

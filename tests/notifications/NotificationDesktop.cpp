@@ -1,0 +1,197 @@
+#include "NotificationDesktop.h"
+
+#include <QDBusConnection>
+#include <QDeadlineTimer>
+#include <QDBusConnectionInterface>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+namespace voltrail::test {
+
+namespace {
+
+const char* const kTools[] = {"dbus-daemon", "dunst", "dunstctl", "Xvfb", "openbox"};
+
+// A session bus that knows no services: nothing is started on demand, so a
+// stopped server stays stopped.
+const char kBusConfig[] = R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:dir=@DIR@</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+)";
+
+// Plain layout, so that whatever markup came through shows in the message;
+// critical notifications expire after a second, even with nobody at the
+// (virtual) keyboard.
+const char kDunstConfig[] = R"([global]
+markup = full
+format = "%s\n%b"
+idle_threshold = 0
+icon_position = off
+[urgency_low]
+timeout = 1
+[urgency_normal]
+timeout = 1
+[urgency_critical]
+timeout = 1
+)";
+
+QString Find(const char* name)
+{
+    const QStringList sbin{QStringLiteral("/usr/bin"), QStringLiteral("/bin"), QStringLiteral("/usr/sbin")};
+    QString found = QStandardPaths::findExecutable(QLatin1String(name));
+    return found.isEmpty() ? QStandardPaths::findExecutable(QLatin1String(name), sbin) : found;
+}
+
+} // namespace
+
+QString NotificationDesktop::Unavailable() const
+{
+    for (const char* tool : kTools) {
+        if (Find(tool).isEmpty())
+            return QStringLiteral("%1 is not installed").arg(QLatin1String(tool));
+    }
+    return {};
+}
+
+QString NotificationDesktop::Start()
+{
+    QFile config(dir_.filePath(QStringLiteral("bus.conf")));
+    config.open(QIODevice::WriteOnly);
+    config.write(QByteArray(kBusConfig).replace("@DIR@", dir_.path().toUtf8()));
+    config.close();
+    QFile dunstrc(dir_.filePath(QStringLiteral("dunstrc")));
+    dunstrc.open(QIODevice::WriteOnly);
+    dunstrc.write(kDunstConfig);
+    dunstrc.close();
+
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0)
+        return QStringLiteral("no pipe for dbus-daemon");
+    const bool started = bus_.Start(Find("dbus-daemon").toStdString(),
+                                    {"--nofork", "--config-file=" + config.fileName().toStdString(),
+                                     "--print-address=" + std::to_string(fds[1])},
+                                    fds[1]);
+    ::close(fds[1]);
+    QByteArray address;
+    QDeadlineTimer deadline(10000);
+    while (started && !deadline.hasExpired()) {
+        pollfd readable{fds[0], POLLIN, 0};
+        if (::poll(&readable, 1, 100) <= 0)
+            continue;
+        char c = 0;
+        if (::read(fds[0], &c, 1) != 1 || c == '\n')
+            break;
+        address += c;
+    }
+    ::close(fds[0]);
+    if (address.isEmpty())
+        return QStringLiteral("dbus-daemon did not start");
+    busAddress_ = QString::fromUtf8(address);
+    qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+
+    if (x_.Start() != XServerSession::Outcome::Ready)
+        return QString::fromStdString(x_.problem());
+    return StartServer();
+}
+
+QString NotificationDesktop::StartServer()
+{
+    if (!dunst_.Start(Find("dunst").toStdString(),
+                      {"-config", dir_.filePath(QStringLiteral("dunstrc")).toStdString()}))
+        return QStringLiteral("dunst could not be started");
+    const QString service = QStringLiteral("org.freedesktop.Notifications");
+    // A connection of its own: Qt may have tried the session bus before
+    // there was one.
+    const QDBusConnection bus = QDBusConnection::connectToBus(busAddress_, QStringLiteral("desktop-test"));
+    for (int i = 0; i < 200; ++i) {
+        if (bus.interface()->isServiceRegistered(service))
+            return {};
+        if (!dunst_.Running())
+            return QStringLiteral("dunst ended at once");
+        QTest::qWait(50);
+    }
+    return QStringLiteral("dunst did not take the notification service");
+}
+
+void NotificationDesktop::Stop()
+{
+    dunst_.Stop();
+    x_.Stop();
+    bus_.Stop();
+}
+
+QList<NotificationDesktop::Entry> NotificationDesktop::History() const
+{
+    QProcess dunstctl;
+    dunstctl.start(Find("dunstctl"), {QStringLiteral("history")});
+    if (!dunstctl.waitForFinished(10000))
+        return {};
+    const QJsonArray entries = QJsonDocument::fromJson(dunstctl.readAllStandardOutput())
+                                   .object()[QStringLiteral("data")]
+                                   .toArray()[0]
+                                   .toArray();
+    QList<Entry> out;
+    const auto field = [](const QJsonObject& e, const char* name) -> QJsonValue {
+        return e[QLatin1String(name)].toObject()[QStringLiteral("data")];
+    };
+    for (const auto& value : entries) {
+        const QJsonObject e = value.toObject();
+        out << Entry{field(e, "id").toInt(), field(e, "appname").toString(), field(e, "summary").toString(),
+                     field(e, "body").toString(), field(e, "message").toString()};
+    }
+    return out;
+}
+
+QList<NotificationDesktop::Entry> NotificationDesktop::HistorySince(int after) const
+{
+    QList<Entry> out;
+    for (const Entry& e : History()) {
+        if (e.id > after)
+            out << e;
+    }
+    return out;
+}
+
+int NotificationDesktop::LastId() const
+{
+    int last = 0;
+    for (const Entry& e : History())
+        last = std::max(last, e.id);
+    return last;
+}
+
+} // namespace voltrail::test
+
+namespace voltrail::test {
+
+int NotificationDesktop::Showing() const
+{
+    int count = 0;
+    for (const char* what : {"displayed", "waiting"}) {
+        QProcess dunstctl;
+        dunstctl.start(Find("dunstctl"), {QStringLiteral("count"), QLatin1String(what)});
+        if (!dunstctl.waitForFinished(10000))
+            return -1;
+        count += dunstctl.readAllStandardOutput().trimmed().toInt();
+    }
+    return count;
+}
+
+} // namespace voltrail::test
