@@ -1,7 +1,6 @@
 #include "NotificationDesktop.h"
 
 #include <QDBusConnection>
-#include <QDeadlineTimer>
 #include <QDBusConnectionInterface>
 #include <QFile>
 #include <QJsonArray>
@@ -10,31 +9,12 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
-#include <fcntl.h>
-#include <poll.h>
-#include <unistd.h>
 
 namespace voltrail::test {
 
 namespace {
 
-const char* const kTools[] = {"dbus-daemon", "dunst", "dunstctl", "Xvfb", "openbox"};
-
-// A session bus that knows no services: nothing is started on demand, so a
-// stopped server stays stopped.
-const char kBusConfig[] = R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:dir=@DIR@</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-)";
+const char* const kTools[] = {"dunst", "dunstctl", "Xvfb", "openbox"};
 
 // Plain layout, so that whatever markup came through shows in the message;
 // critical notifications expire after a second, even with nobody at the
@@ -63,6 +43,8 @@ QString Find(const char* name)
 
 QString NotificationDesktop::Unavailable() const
 {
+    if (const QString why = PrivateSessionBus::Unavailable(); !why.isEmpty())
+        return why;
     for (const char* tool : kTools) {
         if (Find(tool).isEmpty())
             return QStringLiteral("%1 is not installed").arg(QLatin1String(tool));
@@ -72,40 +54,13 @@ QString NotificationDesktop::Unavailable() const
 
 QString NotificationDesktop::Start()
 {
-    QFile config(dir_.filePath(QStringLiteral("bus.conf")));
-    config.open(QIODevice::WriteOnly);
-    config.write(QByteArray(kBusConfig).replace("@DIR@", dir_.path().toUtf8()));
-    config.close();
     QFile dunstrc(dir_.filePath(QStringLiteral("dunstrc")));
     dunstrc.open(QIODevice::WriteOnly);
     dunstrc.write(kDunstConfig);
     dunstrc.close();
 
-    int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0)
-        return QStringLiteral("no pipe for dbus-daemon");
-    const bool started = bus_.Start(Find("dbus-daemon").toStdString(),
-                                    {"--nofork", "--config-file=" + config.fileName().toStdString(),
-                                     "--print-address=" + std::to_string(fds[1])},
-                                    fds[1]);
-    ::close(fds[1]);
-    QByteArray address;
-    QDeadlineTimer deadline(10000);
-    while (started && !deadline.hasExpired()) {
-        pollfd readable{fds[0], POLLIN, 0};
-        if (::poll(&readable, 1, 100) <= 0)
-            continue;
-        char c = 0;
-        if (::read(fds[0], &c, 1) != 1 || c == '\n')
-            break;
-        address += c;
-    }
-    ::close(fds[0]);
-    if (address.isEmpty())
-        return QStringLiteral("dbus-daemon did not start");
-    busAddress_ = QString::fromUtf8(address);
-    qputenv("DBUS_SESSION_BUS_ADDRESS", address);
-
+    if (const QString error = bus_.Start(); !error.isEmpty())
+        return error;
     if (x_.Start() != XServerSession::Outcome::Ready)
         return QString::fromStdString(x_.problem());
     return StartServer();
@@ -119,7 +74,7 @@ QString NotificationDesktop::StartServer()
     const QString service = QStringLiteral("org.freedesktop.Notifications");
     // A connection of its own: Qt may have tried the session bus before
     // there was one.
-    const QDBusConnection bus = QDBusConnection::connectToBus(busAddress_, QStringLiteral("desktop-test"));
+    const QDBusConnection bus = QDBusConnection::connectToBus(bus_.address(), QStringLiteral("desktop-test"));
     for (int i = 0; i < 200; ++i) {
         if (bus.interface()->isServiceRegistered(service))
             return {};

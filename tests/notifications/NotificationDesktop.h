@@ -2,6 +2,7 @@
 
 #include "../mainbar/ChildProcess.h"
 #include "../mainbar/XServerSession.h"
+#include "PrivateSessionBus.h"
 
 #include <QList>
 #include <QString>
@@ -43,10 +44,9 @@ public:
 
 private:
     QTemporaryDir dir_;
-    ChildProcess bus_;
+    PrivateSessionBus bus_;
     XServerSession x_;
     ChildProcess dunst_;
-    QString busAddress_;
 };
 
 } // namespace voltrail::test
