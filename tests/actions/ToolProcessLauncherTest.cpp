@@ -137,6 +137,27 @@ private slots:
         QCOMPARE((*hung)->code, SIGKILL);
     }
 
+    // The program ends while its tool still runs: the tool is neither
+    // ended nor upset when it writes to the error stream nobody reads now.
+    void aToolStillRunningAtTheEndIsLeftAlone()
+    {
+        const QString name = QStringLiteral("tool-left");
+        QFile script(dir.filePath(name));
+        script.open(QIODevice::WriteOnly);
+        script.write(QByteArray("#!/bin/sh\necho $$ > @DIR@/left.pid\nsleep 1\necho 'late error' >&2\n"
+                                "echo alive > @DIR@/left.alive\n")
+                         .replace("@DIR@", dir.path().toUtf8()));
+        script.close();
+        QFile::setPermissions(script.fileName(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcess probe;
+        probe.start(QStringLiteral(TOOL_LEFT_RUNNING_PROBE), {name});
+        QVERIFY(probe.waitForFinished(10000));
+        QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(probe.exitCode(), 0);
+        QTRY_VERIFY(ReadPid(dir.filePath(QStringLiteral("left.pid"))) > 0);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath(QStringLiteral("left.alive"))), 10000);
+    }
+
     void cleanupTestCase()
     {
         // What the stand-ins left running, by pid.
