@@ -1,10 +1,9 @@
 #include "../actions/SambaPeer.h"
 #include "NotificationDesktop.h"
-#include "actions/LinuxShutdownLauncher.h"
 #include "actions/PowerAction.h"
 #include "actions/ProcessLauncher.h"
-#include "actions/ToolProcessLauncher.h"
-#include "notifications/DBusNotifier.h"
+#include "actions/ShutdownCommandLayer.h"
+#include "notifications/DesktopNotifierFactory.h"
 #include "remote/ConsoleKeys.h"
 #include "remote/ZT_VOLTRAIL_SGUI_ADVANCED.h"
 #include "support/FakeWindowStacking.h"
@@ -16,13 +15,14 @@
 #include <QPushButton>
 #include <QtTest>
 #include <csignal>
+#include <iostream>
 #include <sstream>
 
 using namespace voltrail;
 using Entry = test::NotificationDesktop::Entry;
 
-// The shutdown layer as the program composes it, with the real notifier, on
-// a desktop of its own with a real notification server (dunst), read back
+// The shutdown layer and the notifier as the program makes them, on a
+// desktop of its own with a real notification server (dunst), read back
 // from the server's history. Local tools are recording stand-ins; `net` is
 // the real one, against 127.0.0.2 (where nothing listens) and a private Samba
 // server on 127.0.0.1.
@@ -32,12 +32,11 @@ private:
     test::NotificationDesktop desktop;
     test::RecordingPrograms programs{
         {QStringLiteral("systemctl"), QStringLiteral("loginctl"), QStringLiteral("shutdown")}};
-    std::ostringstream report; // stands for stderr
+    std::ostringstream report; // what goes to stderr
+    std::streambuf* stderrBuffer = nullptr;
     ProcessLauncher processes;
-    ToolProcessLauncher tools;
-    std::unique_ptr<DBusNotifier> notifier;
-    std::shared_ptr<ShutdownFailureReporter> reporter;
-    std::unique_ptr<LinuxShutdownLauncher> layer;
+    std::unique_ptr<DesktopNotifier> notifier;
+    std::unique_ptr<ShellLauncher> layer;
     test::MemorySettingsBackend backend;
     SettingsStore settings{backend};
     test::FakeWindowStacking stacking;
@@ -84,10 +83,10 @@ private slots:
         // The real `net` never prompts: these are the credentials it uses.
         qputenv("USER", "root");
         qputenv("PASSWD", "not-the-password");
-        notifier = std::make_unique<DBusNotifier>(report);
-        reporter = std::make_shared<ShutdownFailureReporter>(report, *notifier);
-        layer =
-            std::make_unique<LinuxShutdownLauncher>(processes, tools, LocalSession{"c7", "tester"}, reporter);
+        stderrBuffer = std::cerr.rdbuf(report.rdbuf());
+        notifier = MakeDesktopNotifier();
+        layer = MakeShutdownCommandLayer(processes, *notifier);
+        QVERIFY(layer);
         services = std::make_unique<Services>(Services{settings, *layer, stacking});
     }
 
@@ -236,6 +235,9 @@ private slots:
     void cleanupTestCase()
     {
         layer.reset();
+        notifier.reset();
+        if (stderrBuffer)
+            std::cerr.rdbuf(stderrBuffer);
         desktop.Stop();
     }
 };
