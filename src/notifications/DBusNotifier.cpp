@@ -28,7 +28,8 @@ bool IsNoService(const QString& error)
 
 QDBusConnection Bus()
 {
-    return QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("voltrail-notifications"));
+    return QDBusConnection::connectToBus(QDBusConnection::SessionBus,
+                                         QStringLiteral("voltrail-notifications"));
 }
 
 } // namespace
