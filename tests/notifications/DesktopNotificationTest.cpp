@@ -180,6 +180,11 @@ private slots:
         NewPress();
         test::Click(console->ABORT_ALL_BUTTON);
         QTRY_COMPARE_WITH_TIMEOUT(FailureLines(), before + kConsoleRowCount, 60000);
+        // The last of them is in once it has reached the history.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !desktop.HistorySince(seen).isEmpty() &&
+                desktop.HistorySince(seen).front().summary.startsWith(QStringLiteral("30 ")),
+            30000);
         const QList<Entry> entries = Arrived(1);
         QCOMPARE(entries.size(), 1);
         const Entry& e = entries[0];

@@ -16,20 +16,20 @@ namespace {
 
 const char* const kTools[] = {"dunst", "dunstctl", "Xvfb", "openbox"};
 
-// Plain layout, so that whatever markup came through shows in the message;
-// critical notifications expire after a second, even with nobody at the
-// (virtual) keyboard.
+// Plain layout, so that whatever markup came through shows in the message.
+// Notifications expire after three seconds (longer than any pause between the
+// failures of one press), even with nobody at the (virtual) keyboard.
 const char kDunstConfig[] = R"([global]
 markup = full
 format = "%s\n%b"
 idle_threshold = 0
 icon_position = off
 [urgency_low]
-timeout = 1
+timeout = 3
 [urgency_normal]
-timeout = 1
+timeout = 3
 [urgency_critical]
-timeout = 1
+timeout = 3
 )";
 
 QString Find(const char* name)

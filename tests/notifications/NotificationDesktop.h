@@ -12,7 +12,7 @@ namespace voltrail::test {
 
 // A desktop of its own for notification tests: a private session bus (which
 // starts no service on demand), a private X server and Debian's notification
-// server, dunst, on both. Notifications expire after a second, into dunst's
+// server, dunst, on both. Notifications expire after three seconds, into dunst's
 // history, where the test reads them back. Every process is stopped by pid.
 class NotificationDesktop {
 public:
