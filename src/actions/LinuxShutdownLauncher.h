@@ -2,27 +2,33 @@
 
 #include "actions/LinuxShutdownTranslation.h"
 #include "actions/ShellLauncher.h"
+#include "actions/ShutdownFailureReporter.h"
+#include "actions/ToolLauncher.h"
 
-#include <ostream>
+#include <memory>
 
 namespace voltrail {
 
 // Stands in for Windows' `shutdown` command where there is none: its command
 // lines are carried out with systemd/logind and Samba's client, started
-// hidden through the inner launcher (which never uses a shell). A line that
-// cannot be carried out as Windows would carry it out starts nothing and is
-// reported with its reason. Every other line goes to the inner launcher as it
-// stands.
+// hidden through `tools` (which never uses a shell). A line that cannot be
+// carried out as Windows would carry it out starts nothing; that, a tool that
+// cannot be started and a tool that fails all go to the reporter. Every other
+// line goes to `inner` as it stands.
 class LinuxShutdownLauncher final : public ShellLauncher {
 public:
-    LinuxShutdownLauncher(ShellLauncher& inner, LocalSession session, std::ostream& report);
+    LinuxShutdownLauncher(ShellLauncher& inner, ToolLauncher& tools, LocalSession session,
+                          std::shared_ptr<ShutdownFailureReporter> reporter);
 
     void Launch(const std::string& commandLine, std::int16_t windowStyle) override;
 
 private:
     ShellLauncher& inner_;
+    ToolLauncher& tools_;
     LocalSession session_;
-    std::ostream& report_;
+    // Shared with the end handlers of tools still running, which may outlive
+    // the layer; they report only while it lives.
+    std::shared_ptr<ShutdownFailureReporter> reporter_;
 };
 
 } // namespace voltrail

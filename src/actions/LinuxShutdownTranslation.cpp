@@ -1,5 +1,6 @@
 #include "actions/LinuxShutdownTranslation.h"
 
+#include "actions/Utf8.h"
 #include "actions/WindowsCommandLine.h"
 
 #include <optional>
@@ -45,42 +46,6 @@ ShutdownTranslation Start(std::vector<std::string> words)
 bool IsAsciiAlnum(unsigned char c)
 {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-// Decodes one UTF-8 sequence at s[i]; advances i. Nothing when malformed.
-std::optional<char32_t> NextCodePoint(std::string_view s, size_t& i)
-{
-    const auto lead = static_cast<unsigned char>(s[i]);
-    size_t length = 0;
-    char32_t cp = 0;
-    if (lead < 0x80) {
-        length = 1;
-        cp = lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        cp = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        cp = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        cp = lead & 0x07;
-    } else {
-        return std::nullopt;
-    }
-    if (i + length > s.size())
-        return std::nullopt;
-    for (size_t k = 1; k < length; ++k) {
-        const auto c = static_cast<unsigned char>(s[i + k]);
-        if ((c & 0xC0) != 0x80)
-            return std::nullopt;
-        cp = (cp << 6) | (c & 0x3F);
-    }
-    static constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < kShortest[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return std::nullopt;
-    i += length;
-    return cp;
 }
 
 // Blanks, controls and invisible marks outside ASCII: never part of a name.

@@ -1,6 +1,7 @@
 #include "actions/ShutdownCommandLayer.h"
 
 #include "actions/LinuxShutdownLauncher.h"
+#include "actions/ToolProcessLauncher.h"
 
 #include <cstdlib>
 #include <iostream>
@@ -30,11 +31,31 @@ LocalSession CurrentSession()
     return {id ? id : "", CurrentUser()};
 }
 
+// The layer with the tool launcher and the reporter it uses.
+class ShutdownCommandLayer final : public ShellLauncher {
+public:
+    ShutdownCommandLayer(ShellLauncher& inner, DesktopNotifier& notifier)
+        : reporter_(std::make_shared<ShutdownFailureReporter>(std::cerr, notifier)),
+          layer_(inner, tools_, CurrentSession(), reporter_)
+    {
+    }
+
+    void Launch(const std::string& commandLine, std::int16_t windowStyle) override
+    {
+        layer_.Launch(commandLine, windowStyle);
+    }
+
+private:
+    ToolProcessLauncher tools_;
+    std::shared_ptr<ShutdownFailureReporter> reporter_;
+    LinuxShutdownLauncher layer_;
+};
+
 } // namespace
 
-std::unique_ptr<ShellLauncher> MakeShutdownCommandLayer(ShellLauncher& inner)
+std::unique_ptr<ShellLauncher> MakeShutdownCommandLayer(ShellLauncher& inner, DesktopNotifier& notifier)
 {
-    return std::make_unique<LinuxShutdownLauncher>(inner, CurrentSession(), std::cerr);
+    return std::make_unique<ShutdownCommandLayer>(inner, notifier);
 }
 
 } // namespace voltrail

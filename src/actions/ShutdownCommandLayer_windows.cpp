@@ -3,7 +3,7 @@
 namespace voltrail {
 
 // Windows has its own `shutdown` command: the lines go to it unchanged.
-std::unique_ptr<ShellLauncher> MakeShutdownCommandLayer(ShellLauncher&)
+std::unique_ptr<ShellLauncher> MakeShutdownCommandLayer(ShellLauncher&, DesktopNotifier&)
 {
     return nullptr;
 }

@@ -3,6 +3,7 @@
 #include "actions/ShutdownCommandLayer.h"
 #include "mainbar/WindowStackingFactory.h"
 #include "mainbar/ZT_VOLTRAIL_MAIN.h"
+#include "notifications/DesktopNotifierFactory.h"
 #include "platformchoice/ToolkitArguments.h"
 #include "platformchoice/WindowSystemStart.h"
 #include "settings/QSettingsBackend.h"
@@ -30,7 +31,8 @@ int main(int argc, char* argv[])
     voltrail::SettingsStore settings(backend);
     voltrail::ProcessLauncher processes;
     // Without Windows' own `shutdown`, its lines are carried out by a layer of ours.
-    const auto shutdownLayer = voltrail::MakeShutdownCommandLayer(processes);
+    const auto notifier = voltrail::MakeDesktopNotifier();
+    const auto shutdownLayer = voltrail::MakeShutdownCommandLayer(processes, *notifier);
     voltrail::ShellLauncher& launcher = shutdownLayer ? *shutdownLayer : processes;
     const auto stacking = voltrail::MakeWindowStacking();
     voltrail::Services services{settings, launcher, *stacking};

@@ -1,7 +1,9 @@
 #include "actions/LinuxShutdownLauncher.h"
 #include "actions/PowerAction.h"
 #include "actions/WindowsCommandLine.h"
+#include "notifications/PlainText.h"
 #include "support/RecordingLauncher.h"
+#include "support/RecordingNotifier.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -14,9 +16,16 @@ namespace {
 const LocalSession kSession{"c7", "alice"};
 
 struct Fixture {
-    explicit Fixture(LocalSession session = kSession) : layer(inner, std::move(session), report) {}
+    explicit Fixture(LocalSession session = kSession)
+        : reporter(std::make_shared<ShutdownFailureReporter>(report, notifier, [this] { return now; })),
+          layer(inner, inner, std::move(session), reporter)
+    {
+    }
     test::RecordingLauncher inner;
     std::ostringstream report;
+    test::RecordingNotifier notifier;
+    PressTracker::Clock::time_point now{};
+    std::shared_ptr<ShutdownFailureReporter> reporter;
     LinuxShutdownLauncher layer;
 };
 
@@ -158,6 +167,10 @@ TEST(LinuxShutdownLauncher, LinesThatCannotBeCarriedOutStartNothingAndSayWhy)
         f.layer.Launch(c.line, kStyleHidden);
         EXPECT_TRUE(f.inner.launched.empty()) << c.line;
         EXPECT_EQ(f.report.str(), "ZT-VOLTRAIL: not carried out \"" + c.line + "\": " + c.reason + "\n");
+        // The desktop hears of it too, with the reason.
+        ASSERT_EQ(f.notifier.shown.size(), 1u) << c.line;
+        EXPECT_TRUE(f.notifier.shown[0].notification.body.ends_with("\n" + EscapeMarkup(SafeLine(c.reason))))
+            << c.line;
     }
 }
 
@@ -189,4 +202,57 @@ TEST(LinuxShutdownLauncher, OtherLinesGoToTheInnerLauncherUnchanged)
         EXPECT_EQ(f.inner.launched[0], c) << c.commandLine;
         EXPECT_EQ(f.report.str(), "");
     }
+}
+
+TEST(LinuxShutdownLauncher, AToolsFailureReachesTheDesktopWithTheWindowsLine)
+{
+    struct Case {
+        std::string line;
+        ToolEnd end;
+        Notification notice; // none when the summary is empty
+    };
+    const Case cases[] = {
+        {"shutdown /s /t 0",
+         {ToolEnd::How::Exited, 1, "", "Interactive authentication required."},
+         {"Shutdown of this computer failed", "shutdown /s /t 0\nInteractive authentication required."}},
+        {"shutdown /g /m \\\\SRV07 /t 0",
+         {ToolEnd::How::Exited, 255, "", "Connection failed: NT_STATUS_LOGON_FAILURE"},
+         {"Remote restart of SRV07 failed",
+          "shutdown /g /m \\\\SRV07 /t 0\nConnection failed: NT_STATUS_LOGON_FAILURE"}},
+        {"shutdown /l",
+         {ToolEnd::How::NotStarted, 0, "no program \"loginctl\" on PATH", ""},
+         {"Logoff of the current user failed", "shutdown /l\nno program \"loginctl\" on PATH"}},
+        {"shutdown /a /m \\\\SRV07", {ToolEnd::How::Exited, 0, "", ""}, {}},
+    };
+    for (const auto& c : cases) {
+        Fixture f;
+        f.layer.Launch(c.line, kStyleHidden);
+        ASSERT_EQ(f.inner.ends.size(), 1u) << c.line;
+        EXPECT_TRUE(f.notifier.shown.empty()) << c.line; // nothing before the end
+        f.inner.ends[0](c.end);
+        if (c.notice.summary.empty()) {
+            EXPECT_TRUE(f.notifier.shown.empty()) << c.line;
+            EXPECT_EQ(f.report.str(), "") << c.line;
+        } else {
+            ASSERT_EQ(f.notifier.shown.size(), 1u) << c.line;
+            EXPECT_EQ(f.notifier.shown[0].notification, c.notice) << c.line;
+            EXPECT_NE(f.report.str(), "") << c.line;
+        }
+    }
+}
+
+TEST(LinuxShutdownLauncher, AToolEndingAfterTheLayerIsGoneIsNotReported)
+{
+    test::RecordingLauncher inner;
+    std::ostringstream report;
+    test::RecordingNotifier notifier;
+    {
+        LinuxShutdownLauncher layer(inner, inner, kSession,
+                                    std::make_shared<ShutdownFailureReporter>(report, notifier));
+        layer.Launch("shutdown /a /m \\\\SRV07", kStyleHidden);
+    }
+    ASSERT_EQ(inner.ends.size(), 1u);
+    inner.ends[0]({ToolEnd::How::Exited, 1, "", "late"});
+    EXPECT_TRUE(notifier.shown.empty());
+    EXPECT_EQ(report.str(), "");
 }

@@ -1,6 +1,7 @@
 #include "SambaPeer.h"
 #include "actions/ProcessLauncher.h"
 #include "actions/ShutdownCommandLayer.h"
+#include "support/RecordingNotifier.h"
 
 #include <QtTest>
 
@@ -14,6 +15,7 @@ class SambaPeerTest : public QObject {
 private:
     test::SambaPeer peer;
     ProcessLauncher processes;
+    test::RecordingNotifier notifier;
     std::unique_ptr<ShellLauncher> layer;
     bool started = false;
 
@@ -37,7 +39,7 @@ private slots:
         // The user's own Samba client credentials, as `net` reads them.
         qputenv("USER", test::SambaPeer::kUser);
         qputenv("PASSWD", test::SambaPeer::kPassword);
-        layer = MakeShutdownCommandLayer(processes);
+        layer = MakeShutdownCommandLayer(processes, notifier);
         QVERIFY(layer);
     }
 

@@ -1,6 +1,7 @@
 #include "actions/ShutdownCommandLayer.h"
 #include "actions/PowerAction.h"
 #include "actions/ProcessLauncher.h"
+#include "support/RecordingNotifier.h"
 #include "support/RecordingProgram.h"
 
 #include <QtTest>
@@ -17,6 +18,7 @@ private:
                                       QStringLiteral("net"), QStringLiteral("shutdown"),
                                       QStringLiteral("shutdown.exe")}};
     ProcessLauncher processes;
+    test::RecordingNotifier notifier;
     std::unique_ptr<ShellLauncher> layer;
 
     void Expect(const QString& program, const QStringList& words, const std::function<void()>& launch)
@@ -32,7 +34,7 @@ private slots:
     {
         programs.putFirstOnPath();
         qputenv("XDG_SESSION_ID", "c7");
-        layer = MakeShutdownCommandLayer(processes);
+        layer = MakeShutdownCommandLayer(processes, notifier);
         QVERIFY(layer);
     }
 
@@ -109,6 +111,44 @@ private slots:
         const QString net = programs.dir() + QStringLiteral("/net");
         layer->Launch((net + QStringLiteral(" x \"y z\"")).toStdString(), kStyleHidden);
         QTRY_VERIFY(programs.calls(QStringLiteral("net")).contains(QStringList{"x", "y z"}));
+    }
+
+    // What the tools' failures become on the desktop, through the real tool
+    // launcher: the stand-ins fail as the real tools do.
+    void aFailingToolIsNotified_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QByteArray>("behaviour");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QString>("body");
+        QTest::newRow("polkit refuses a poweroff")
+            << "systemctl" << QByteArray("echo 'Interactive authentication required.' >&2; exit 1")
+            << "shutdown /s /t 0"
+            << "Shutdown of this computer failed"
+            << "shutdown /s /t 0\nInteractive authentication required.";
+        QTest::newRow("garbled error")
+            << "net" << QByteArray("printf '<b>\\377 & more\\n' >&2; exit 2") << "shutdown /a /m \\\\SRV07"
+            << "Remote abort of SRV07 failed"
+            << QString::fromUtf8("shutdown /a /m \\\\SRV07\n&lt;b&gt;\uFFFD &amp; more");
+    }
+
+    void aFailingToolIsNotified()
+    {
+        QFETCH(QString, program);
+        QFETCH(QByteArray, behaviour);
+        QFETCH(QString, line);
+        QFETCH(QString, summary);
+        QFETCH(QString, body);
+        programs.setBehaviour(program, behaviour);
+        const auto before = notifier.shown.size();
+        // A press of its own.
+        QTest::qWait(1100);
+        layer->Launch(line.toStdString(), kStyleHidden);
+        QTRY_COMPARE_WITH_TIMEOUT(notifier.shown.size(), before + 1, 20000);
+        QCOMPARE(QString::fromStdString(notifier.shown.back().notification.summary), summary);
+        QCOMPARE(QString::fromStdString(notifier.shown.back().notification.body), body);
+        programs.setBehaviour(program, {});
     }
 
     void cleanupTestCase()

@@ -1,14 +1,16 @@
 #pragma once
 
 #include "actions/ShellLauncher.h"
+#include "actions/ToolLauncher.h"
 
 #include <string>
 #include <vector>
 
 namespace voltrail::test {
 
-// Records every launch instead of starting anything.
-class RecordingLauncher final : public ShellLauncher {
+// Records every launch instead of starting anything. A tool launch is recorded
+// as hidden, and keeps its end handler for the test to call.
+class RecordingLauncher final : public ShellLauncher, public ToolLauncher {
 public:
     struct Launched {
         std::string commandLine;
@@ -21,6 +23,12 @@ public:
         launched.push_back({commandLine, windowStyle});
     }
 
+    void LaunchTool(const std::string& commandLine, EndHandler onEnd) override
+    {
+        launched.push_back({commandLine, kStyleHidden});
+        ends.push_back(std::move(onEnd));
+    }
+
     std::vector<std::string> lines() const
     {
         std::vector<std::string> out;
@@ -30,6 +38,7 @@ public:
     }
 
     std::vector<Launched> launched;
+    std::vector<EndHandler> ends; // one per tool launch, in order
 };
 
 } // namespace voltrail::test

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -14,20 +15,29 @@ class RecordingPrograms {
 public:
     explicit RecordingPrograms(const QStringList& names)
     {
-        for (const QString& name : names) {
-            const QString path = dir_.filePath(name);
-            QFile script(path);
-            script.open(QIODevice::WriteOnly);
-            script.write("#!/bin/sh\n"
-                         "log=\"$(dirname \"$0\")/$(basename \"$0\").log\"\n"
-                         "for a in \"$@\"; do printf '%s\\0' \"$a\"; done >> \"$log\"\n"
-                         "printf '\\n' >> \"$log\"\n");
-            script.close();
-            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
+        for (const QString& name : names)
+            setBehaviour(name, {});
     }
 
     QString dir() const { return dir_.path(); }
+
+    // What `name` does once it has recorded its call: shell text run after
+    // the recording (e.g. writing to stderr, exiting with a status).
+    void setBehaviour(const QString& name, const QByteArray& behaviour) const
+    {
+        const QString path = dir_.filePath(name);
+        // A new file in the old one's place: a copy still running reads on
+        // in the old one.
+        QSaveFile script(path);
+        script.open(QIODevice::WriteOnly);
+        script.write("#!/bin/sh\n"
+                     "log=\"$(dirname \"$0\")/$(basename \"$0\").log\"\n"
+                     "for a in \"$@\"; do printf '%s\\0' \"$a\"; done >> \"$log\"\n"
+                     "printf '\\n' >> \"$log\"\n" +
+                     behaviour + '\n');
+        script.commit();
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
 
     // Prepends the directory to PATH for this process and its children.
     void putFirstOnPath() const { qputenv("PATH", (dir() + QLatin1Char(':')).toUtf8() + qgetenv("PATH")); }

@@ -1,0 +1,69 @@
+#include "actions/FailureNotice.h"
+
+#include "notifications/PlainText.h"
+
+#include <algorithm>
+
+namespace voltrail {
+
+namespace {
+
+using Action = ShutdownSubject::Action;
+
+// A typed line can be any length; the window shows what a person typed.
+constexpr size_t kLongestShownLine = 1024;
+
+std::string Plural(std::string word)
+{
+    if (word.ends_with('y'))
+        return word.substr(0, word.size() - 1) + "ies";
+    return word + "s";
+}
+
+std::string GroupSummary(std::span<const ShutdownFailure> failures, size_t total)
+{
+    const Action first = failures.front().subject.action;
+    const bool sameAction = std::all_of(failures.begin(), failures.end(),
+                                        [&](const ShutdownFailure& f) { return f.subject.action == first; });
+    const bool allRemote = std::all_of(failures.begin(), failures.end(),
+                                       [](const ShutdownFailure& f) { return f.subject.remote; });
+    const std::string count = std::to_string(total);
+    if (allRemote && sameAction)
+        return count + " remote " + Plural(ActionWord(first)) + " failed";
+    if (allRemote)
+        return count + " remote actions failed";
+    return count + " actions failed";
+}
+
+} // namespace
+
+Notification ComposeFailureNotice(std::span<const ShutdownFailure> failures, size_t total)
+{
+    if (failures.empty())
+        return {};
+    total = std::max(total, failures.size());
+    if (total == 1) {
+        const ShutdownFailure& f = failures.front();
+        const std::string line = TruncateUtf8(SafeLine(f.windowsLine), kLongestShownLine);
+        return {FailureSummary(f.subject), EscapeMarkup(line) + "\n" + EscapeMarkup(SafeLine(f.reason))};
+    }
+    const Action first = failures.front().subject.action;
+    const bool sameAction = std::all_of(failures.begin(), failures.end(),
+                                        [&](const ShutdownFailure& f) { return f.subject.action == first; });
+    std::string body;
+    const size_t listed = std::min(failures.size(), kListedFailures);
+    for (size_t i = 0; i < listed; ++i) {
+        const ShutdownFailure& f = failures[i];
+        std::string who = ComputerLabel(f.subject);
+        if (!sameAction)
+            who += " (" + ActionWord(f.subject.action) + ")";
+        if (!body.empty())
+            body += '\n';
+        body += EscapeMarkup(who + ": " + SafeLine(f.reason));
+    }
+    if (total > listed)
+        body += "\n" + std::to_string(total - listed) + " more not listed";
+    return {GroupSummary(failures, total), body};
+}
+
+} // namespace voltrail

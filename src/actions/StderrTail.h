@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace voltrail {
+
+// The end of what a tool writes to its standard error: only the last
+// `capacity` bytes are kept, however much it writes.
+class StderrTail {
+public:
+    static constexpr size_t kDefaultCapacity = 4096;
+    // The longest last line handed on; the rest is cut off.
+    static constexpr size_t kLongestLine = 300;
+
+    explicit StderrTail(size_t capacity = kDefaultCapacity);
+
+    void Append(std::string_view bytes);
+
+    // The last line holding more than blanks, as safe UTF-8 text with no
+    // control characters, trimmed and at most kLongestLine bytes. A line whose
+    // start was dropped begins with "…". Empty when nothing was written.
+    std::string LastLine() const;
+
+    size_t kept() const { return buffer_.size(); }
+
+private:
+    size_t capacity_;
+    std::string buffer_;
+    bool dropped_ = false;
+};
+
+} // namespace voltrail

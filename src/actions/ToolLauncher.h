@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace voltrail {
+
+// How a started tool ended, or why it never started.
+struct ToolEnd {
+    enum class How {
+        NotStarted, // `detail` says why
+        Exited,     // `code` is the exit status
+        Signalled,  // `code` is the signal, `detail` its name
+    };
+    How how = How::Exited;
+    int code = 0;
+    std::string detail;
+    // The tool's last line on standard error (safe text), or empty.
+    std::string lastErrorLine;
+
+    bool failed() const { return how != How::Exited || code != 0; }
+};
+
+// Starts a command line hidden, never through a shell, and returns at once.
+// `onEnd` runs later on the event loop once the tool has ended (nothing waits
+// for it), or at once when it cannot be started.
+class ToolLauncher {
+public:
+    using EndHandler = std::function<void(const ToolEnd&)>;
+    virtual ~ToolLauncher() = default;
+    virtual void LaunchTool(const std::string& commandLine, EndHandler onEnd) = 0;
+};
+
+} // namespace voltrail

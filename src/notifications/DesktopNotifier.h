@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace voltrail {
+
+// One desktop notification: a plain-text summary and a body that the
+// notification service may read as markup (escaped by whoever writes it).
+struct Notification {
+    std::string summary;
+    std::string body;
+    bool operator==(const Notification&) const = default;
+};
+
+// Shows notifications on the desktop without ever blocking the caller. A
+// notification shown for a group replaces the one shown before for the same
+// group. Where no notification can be shown, nothing happens.
+class DesktopNotifier {
+public:
+    virtual ~DesktopNotifier() = default;
+    virtual void Show(std::uint64_t group, const Notification& notification) = 0;
+};
+
+} // namespace voltrail

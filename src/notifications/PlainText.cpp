@@ -1,0 +1,84 @@
+#include "notifications/PlainText.h"
+
+#include "actions/Utf8.h"
+
+namespace voltrail {
+
+namespace {
+
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD"; // U+FFFD
+constexpr std::string_view kEllipsis = "\xE2\x80\xA6";    // U+2026
+
+std::string Clean(std::string_view text, bool keepLineEnds)
+{
+    std::string out;
+    out.reserve(text.size());
+    size_t i = 0;
+    while (i < text.size()) {
+        const size_t start = i;
+        const auto cp = NextCodePoint(text, i);
+        if (!cp) {
+            out += kReplacement;
+            ++i; // one byte at a time, so the next good character is kept
+            continue;
+        }
+        if (*cp == '\n')
+            out += keepLineEnds ? '\n' : ' ';
+        else if (*cp == '\t')
+            out += ' ';
+        else if (*cp < 0x20 || *cp == 0x7F || (*cp >= 0x80 && *cp < 0xA0))
+            out += kReplacement;
+        else
+            out += text.substr(start, i - start);
+    }
+    return out;
+}
+
+} // namespace
+
+std::string SafeUtf8(std::string_view text)
+{
+    return Clean(text, true);
+}
+
+std::string SafeLine(std::string_view text)
+{
+    return Clean(text, false);
+}
+
+std::string TruncateUtf8(std::string_view text, size_t maxBytes)
+{
+    if (text.size() <= maxBytes)
+        return std::string(text);
+    if (maxBytes < kEllipsis.size())
+        return {};
+    size_t end = maxBytes - kEllipsis.size();
+    // Back up to the start of a character: continuation bytes are 10xxxxxx.
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        --end;
+    return std::string(text.substr(0, end)) + std::string(kEllipsis);
+}
+
+std::string EscapeMarkup(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '&':
+            out += "&amp;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace voltrail

@@ -1,0 +1,135 @@
+#include "actions/FailureNotice.h"
+
+#include <gtest/gtest.h>
+
+using namespace voltrail;
+using Action = ShutdownSubject::Action;
+
+TEST(ShutdownSubject, EveryLineNamesItsActionAndComputer)
+{
+    struct Case {
+        std::string line;
+        ShutdownSubject subject;
+        std::string summary;
+        std::string label;
+    };
+    const Case cases[] = {
+        {"shutdown /s /t 0",
+         {Action::Shutdown, false, ""},
+         "Shutdown of this computer failed",
+         "this computer"},
+        {"shutdown /g /f /t 0",
+         {Action::Restart, false, ""},
+         "Restart of this computer failed",
+         "this computer"},
+        {"shutdown /h",
+         {Action::Hibernate, false, ""},
+         "Hibernation of this computer failed",
+         "this computer"},
+        {"shutdown /l", {Action::Logoff, false, ""}, "Logoff of the current user failed", "this computer"},
+        {"shutdown.exe /i", {Action::Dialog, false, ""}, "Remote shutdown dialog failed", "this computer"},
+        {"shutdown /a",
+         {Action::Abort, false, ""},
+         "Abort of a shutdown of this computer failed",
+         "this computer"},
+        {"shutdown", {Action::Unknown, false, ""}, "Shutdown command failed", "this computer"},
+        {"shutdown /g /m \\\\SRV07 /t 0",
+         {Action::Restart, true, "SRV07"},
+         "Remote restart of SRV07 failed",
+         "SRV07"},
+        {"shutdown /s /f /m \\\\Zürich-日本 /t 30",
+         {Action::Shutdown, true, "Zürich-日本"},
+         "Remote shutdown of Zürich-日本 failed",
+         "Zürich-日本"},
+        {"SHUTDOWN -A -M \\\\srv", {Action::Abort, true, "srv"}, "Remote abort of srv failed", "srv"},
+        // What is typed, as far as the line can be read: refused lines too.
+        {"shutdown /a /m \\\\",
+         {Action::Abort, true, ""},
+         "Remote abort of a computer with no name failed",
+         "a computer with no name"},
+        {"shutdown /a /m",
+         {Action::Abort, true, ""},
+         "Remote abort of a computer with no name failed",
+         "a computer with no name"},
+        {"shutdown /s /m \\\\<b>x</b> /t 5",
+         {Action::Shutdown, true, "<b>x</b>"},
+         "Remote shutdown of <b>x</b> failed",
+         "<b>x</b>"},
+        {"shutdown /a /m \\\\PC\x1b[2J",
+         {Action::Abort, true, "PC\xEF\xBF\xBD[2J"},
+         "Remote abort of PC\xEF\xBF\xBD[2J failed",
+         "PC\xEF\xBF\xBD[2J"},
+        {"shutdown /a /m SRV", {Action::Abort, true, "SRV"}, "Remote abort of SRV failed", "SRV"},
+        {"shutdown /a /m \\\\" + std::string(300, 'n'),
+         {Action::Abort, true, std::string(61, 'n') + "\xE2\x80\xA6"},
+         "Remote abort of " + std::string(61, 'n') + "\xE2\x80\xA6 failed",
+         std::string(61, 'n') + "\xE2\x80\xA6"},
+    };
+    for (const auto& c : cases) {
+        const ShutdownSubject subject = DescribeShutdownLine(c.line);
+        EXPECT_EQ(subject, c.subject) << c.line;
+        EXPECT_EQ(FailureSummary(subject), c.summary) << c.line;
+        EXPECT_EQ(ComputerLabel(subject), c.label) << c.line;
+    }
+}
+
+namespace {
+
+ShutdownFailure Failure(const std::string& line, const std::string& reason)
+{
+    return {DescribeShutdownLine(line), line, reason};
+}
+
+} // namespace
+
+TEST(FailureNotice, OneFailureShowsItsLineAndReason)
+{
+    struct Case {
+        ShutdownFailure failure;
+        Notification notice;
+    };
+    const Case cases[] = {
+        {Failure("shutdown /s /t 0", "Interactive authentication required."),
+         {"Shutdown of this computer failed", "shutdown /s /t 0\nInteractive authentication required."}},
+        {Failure("shutdown /g /m \\\\SRV07 /t 0", "Connection failed: NT_STATUS_CONNECTION_REFUSED"),
+         {"Remote restart of SRV07 failed",
+          "shutdown /g /m \\\\SRV07 /t 0\nConnection failed: NT_STATUS_CONNECTION_REFUSED"}},
+        // The body may be read as markup; the summary is plain text.
+        {Failure("shutdown /a /m \\\\<i>&x", "the computer name \"<i>&x\" holds \"<\""),
+         {"Remote abort of <i>&x failed",
+          "shutdown /a /m \\\\&lt;i&gt;&amp;x\nthe computer name \"&lt;i&gt;&amp;x\" holds \"&lt;\""}},
+        // A line with a line end in it stays one line.
+        {Failure("shutdown /a /m \\\\A\nB", "x\ny"),
+         {"Remote abort of A B failed", "shutdown /a /m \\\\A B\nx y"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ComposeFailureNotice(std::span(&c.failure, 1), 1), c.notice) << c.failure.windowsLine;
+}
+
+TEST(FailureNotice, ManyFailuresListEachComputerWithItsReason)
+{
+    struct Case {
+        std::vector<ShutdownFailure> failures;
+        size_t total;
+        Notification notice;
+    };
+    const Case cases[] = {
+        {{Failure("shutdown /a /m \\\\A", "refused"), Failure("shutdown /a /m \\\\B", "timed <out>")},
+         2,
+         {"2 remote aborts failed", "A: refused\nB: timed &lt;out&gt;"}},
+        {{Failure("shutdown /s /m \\\\A /t 0", "r1"), Failure("shutdown /g /m \\\\A /t 0", "r2"),
+          Failure("shutdown /a /m \\\\", "empty")},
+         3,
+         {"3 remote actions failed",
+          "A (shutdown): r1\nA (restart): r2\na computer with no name (abort): empty"}},
+        {{Failure("shutdown /h", "no swap"), Failure("shutdown /a /m \\\\B", "off")},
+         2,
+         {"2 actions failed", "this computer (hibernation): no swap\nB (abort): off"}},
+        // Failures beyond the list are counted.
+        {{Failure("shutdown /a /m \\\\A", "x"), Failure("shutdown /a /m \\\\B", "y")},
+         75,
+         {"75 remote aborts failed", "A: x\nB: y\n73 more not listed"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ComposeFailureNotice(c.failures, c.total), c.notice) << c.notice.summary;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "notifications/DesktopNotifier.h"
+
+#include <vector>
+
+namespace voltrail::test {
+
+// Keeps every notification shown, with its group, instead of showing it.
+class RecordingNotifier final : public DesktopNotifier {
+public:
+    struct Shown {
+        std::uint64_t group;
+        Notification notification;
+        bool operator==(const Shown&) const = default;
+    };
+
+    void Show(std::uint64_t group, const Notification& notification) override
+    {
+        shown.push_back({group, notification});
+    }
+
+    std::vector<Shown> shown;
+};
+
+} // namespace voltrail::test
