@@ -33,6 +33,7 @@ void Form::Load()
     if (loaded_)
         return;
     loaded_ = true;
+    settings().Refresh();
     Form_Load();
 }
 
