@@ -204,6 +204,15 @@ QStringList ControlsMissingFromTable(QWidget& window, const QList<ControlRow>& t
     return missing;
 }
 
+QStringList ShownRowsOutside(const QList<ControlRow>& table, QSize clientTwips)
+{
+    QStringList outside;
+    for (const ControlRow& row : table)
+        if (row.visible && !row.twips.isNull() && !QRect(QPoint(0, 0), clientTwips).contains(row.twips))
+            outside << row.name;
+    return outside;
+}
+
 QStringList LiveTabOrder(QWidget& window)
 {
     // From the control that has the focus when the window opens, once round.

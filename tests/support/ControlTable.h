@@ -79,6 +79,9 @@ void CompareWindow(QWidget& window, const WindowRow& row);
 // The named controls of the window that its table does not list.
 QStringList ControlsMissingFromTable(QWidget& window, const QList<ControlRow>& table);
 
+// The shown rows that do not lie wholly inside a client area of that size.
+QStringList ShownRowsOutside(const QList<ControlRow>& table, QSize clientTwips);
+
 // The controls Tab visits in the live window, from its first, by name.
 QStringList LiveTabOrder(QWidget& window);
 // The shown, enabled tab stops of a table, in tab position order.
