@@ -1,14 +1,10 @@
 // Every window load reads the store as it stands on disk, including what
 // another running copy saved after this one started; and the copy's section
 // is the name it was started under, a symbolic link's included.
-#include "autotimer/ZT_VOLTRAIL_AUTOTIMER_WINDOW.h"
-#include "dialogs/ZT_VOLTRAIL_ABOUT.h"
-#include "dialogs/ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW.h"
-#include "dialogs/ZT_VOLTRAIL_RUN_OPTION_WINDOW.h"
 #include "mainbar/ZT_VOLTRAIL_MAIN.h"
-#include "remote/ZT_VOLTRAIL_SGUI_ADVANCED.h"
-#include "remote/ZT_VOLTRAIL_SGUI_SIMPLE.h"
+#include "settings/Placement.h"
 #include "support/DiskStore.h"
+#include "support/WindowOpener.h"
 #include "ui/TickBox.h"
 
 #include <QLineEdit>
@@ -82,32 +78,6 @@ private:
         if (auto* box = window.findChild<QLineEdit*>(key))
             return box->text();
         return QStringLiteral("no control ") + key;
-    }
-
-    // Loads the named window on the program's store, as its opener does.
-    static std::unique_ptr<QWidget> Load(const QString& window, Services& services, ZT_VOLTRAIL_MAIN& bar)
-    {
-        if (window == QLatin1String("bar")) {
-            auto loaded = std::make_unique<ZT_VOLTRAIL_MAIN>(services);
-            loaded->Form_Load();
-            return loaded;
-        }
-        std::unique_ptr<Form> form;
-        if (window == QLatin1String("settings"))
-            form = std::make_unique<ZT_VOLTRAIL_ABOUT>(services, bar);
-        else if (window == QLatin1String("run option"))
-            form = std::make_unique<ZT_VOLTRAIL_RUN_OPTION_WINDOW>(services, bar);
-        else if (window == QLatin1String("confirm"))
-            form = std::make_unique<ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW>(services, bar, &bar);
-        else if (window == QLatin1String("auto-timer"))
-            form = std::make_unique<ZT_VOLTRAIL_AUTOTIMER_WINDOW>(services, &bar);
-        else if (window == QLatin1String("simple"))
-            form = std::make_unique<ZT_VOLTRAIL_SGUI_SIMPLE>(services, &bar);
-        else if (window == QLatin1String("console"))
-            form = std::make_unique<ZT_VOLTRAIL_SGUI_ADVANCED>(services, &bar);
-        if (form)
-            form->Load();
-        return form;
     }
 
     int installs_ = 0;
@@ -245,7 +215,7 @@ private slots:
         program.store.Flush();
         ZT_VOLTRAIL_MAIN bar(program.services);
         {
-            auto first = Load(window, program.services, bar);
+            auto first = test::LoadWindow(window, program.services, bar);
             QVERIFY(first);
             QCOMPARE(Shown(*first, key), before);
         }
@@ -253,7 +223,7 @@ private slots:
         OtherCopySaves(key, saved);
         QVERIFY(program.OnDisk().contains(key.toUtf8()));
 
-        auto again = Load(window, program.services, bar);
+        auto again = test::LoadWindow(window, program.services, bar);
         // A place is shown to the pixel.
         if (key.endsWith(QLatin1String("_Left")) || key.endsWith(QLatin1String("_Top")))
             shown = QString::number(TwipsToPixels(shown.toFloat()) * kTwipsPerPixel);
