@@ -176,6 +176,8 @@ void CompareWindow(QWidget& window, const WindowRow& row)
                                   Qt::WindowContextHelpButtonHint | Qt::CustomizeWindowHint;
     QCOMPARE(window.windowFlags() & shown, row.flags);
     QCOMPARE(window.isModal(), row.modal);
+    // Every window carries the program's icon.
+    QVERIFY(!window.windowIcon().isNull());
     // Fixed: the person can move it but not resize it.
     QCOMPARE(window.minimumSize(), window.maximumSize());
     QCOMPARE(window.frameGeometry().size(),
