@@ -94,6 +94,10 @@ private slots:
                                QString::number(stored.width()), QString::number(stored.height())}
                 << stored;
         }
+        // Dragged partly off the top-left corner, and restored there.
+        QTest::newRow("simple, off the corner")
+            << "simple"
+            << "SGUI_SIM" << QStringList{"-1200", "-600"} << QRect(-1200, -600, 6450, 3225);
     }
 
     void outerFrameIsTheStoredOrDefaultSize()
