@@ -27,7 +27,9 @@ int main(int argc, char* argv[])
     // process itself when it unloads.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    voltrail::QSettingsBackend backend(voltrail::CurrentExecutableSection());
+    // The name started under is the section, not the file a link leads to.
+    const std::string section = voltrail::CurrentExecutableSection(argc > 0 && argv[0] ? argv[0] : "");
+    voltrail::QSettingsBackend backend(section);
     voltrail::SettingsStore settings(backend);
     voltrail::ProcessLauncher processes;
     // Without Windows' own `shutdown`, its lines are carried out by a layer of ours.

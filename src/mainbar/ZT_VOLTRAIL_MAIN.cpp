@@ -111,6 +111,7 @@ ZT_VOLTRAIL_MAIN::ZT_VOLTRAIL_MAIN(Services& services)
 void ZT_VOLTRAIL_MAIN::Form_Load()
 {
     auto& store = services_.settings;
+    store.Refresh();
     RestorePlacement(*this, store, kPrefix, kDefaultPlacement);
     AlwaysOnTop_TICKBOX->setValue(store.LoadTick("AlwaysOnTop_TICKBOX", 1));
     SHUTDOWN_TICKBOX->setValue(store.LoadTick("SHUTDOWN_TICKBOX", 0));

@@ -71,6 +71,9 @@ ZT_VOLTRAIL_SGUI_SIMPLE::ZT_VOLTRAIL_SGUI_SIMPLE(Services& services, QWidget* ow
     SetTabOrder({PC_NAME_SSS_TEXTBOX, SHUTDOWN_TIMEOUT_TEXTBOX, SHUTDOWN_SSS_TICKBOX, RESTART_SSS_TICKBOX,
                  FORCE_SSS_TICKBOX, RUN_SSS_BUTTON, ABORT_SSS_BUTTON, SGUI_ADVANCED_BUTTON, SAVE_BUTTON,
                  CLOSE_BUTTON, ALL_CMD_COMMANDS_TEXTBOX});
+    // The window opens where the tab order starts, not wherever the order
+    // of creation would put the focus (the command display).
+    PC_NAME_SSS_TEXTBOX->setFocus();
 
     connect(SHUTDOWN_SSS_TICKBOX, &TickBox::valueChanged, this,
             &ZT_VOLTRAIL_SGUI_SIMPLE::SHUTDOWN_SSS_TICKBOX_Click);

@@ -4,10 +4,12 @@
 
 namespace voltrail {
 
-std::string CurrentExecutableSection()
+std::string CurrentExecutableSection(std::string_view startName)
 {
+    // The executable's own path has its symbolic links resolved, so it names
+    // the original, not the copy; it serves only when argv[0] names nothing.
     // Executables here carry no extension: the whole file name is the section.
-    return SectionFromExecutablePath(QCoreApplication::applicationFilePath().toStdString(), false);
+    return SectionFromStartName(startName, QCoreApplication::applicationFilePath().toStdString(), false);
 }
 
 } // namespace voltrail

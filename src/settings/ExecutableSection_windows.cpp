@@ -21,7 +21,9 @@ std::string ToUtf8(const std::wstring& text)
 
 } // namespace
 
-std::string CurrentExecutableSection()
+// Windows names the module file itself, extension and all, however it was
+// started; the start name (which may lack the extension) is not needed.
+std::string CurrentExecutableSection(std::string_view)
 {
     std::wstring path(32768, L'\0');
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));

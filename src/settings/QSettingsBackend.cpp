@@ -35,6 +35,20 @@ void QSettingsBackend::Write(const std::string& key, const std::string& value)
 void QSettingsBackend::Flush()
 {
     settings_->sync();
+    ReportFailure();
+}
+
+void QSettingsBackend::Refresh()
+{
+    // QSettings reads its file once and then answers from memory; sync() reads
+    // it again when it has changed on disk since, and merges in any writes of
+    // ours that are not on disk yet (writing them out as well), so none is lost.
+    settings_->sync();
+    ReportFailure();
+}
+
+void QSettingsBackend::ReportFailure()
+{
     if (settings_->status() == QSettings::NoError || failureReported_)
         return;
     failureReported_ = true;

@@ -16,10 +16,13 @@ public:
     std::optional<std::string> Read(const std::string& key) override;
     void Write(const std::string& key, const std::string& value) override;
     void Flush() override;
+    void Refresh() override;
 
     QString location() const;
 
 private:
+    void ReportFailure();
+
     std::unique_ptr<QSettings> settings_;
     bool failureReported_ = false;
 };

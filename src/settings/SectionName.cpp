@@ -14,4 +14,13 @@ std::string SectionFromExecutablePath(std::string_view path, bool stripExtension
     return std::string(name);
 }
 
+std::string SectionFromStartName(std::string_view startName, std::string_view executablePath,
+                                 bool stripExtension)
+{
+    std::string section = SectionFromExecutablePath(startName, stripExtension);
+    if (section.empty())
+        section = SectionFromExecutablePath(executablePath, stripExtension);
+    return section;
+}
+
 } // namespace voltrail

@@ -13,7 +13,15 @@ inline constexpr const char* kApplicationName = "ZT_VOLTRAIL";
 // stripExtension = false and the whole file name is the section.
 std::string SectionFromExecutablePath(std::string_view path, bool stripExtension);
 
-// The section of the program that is running now (one file per OS).
-std::string CurrentExecutableSection();
+// The name the program was started under counts, not the file it resolves
+// to: a symbolic link named otherwise is a copy of its own. When the start
+// name holds no file name (empty, or ending in a separator), the executable's
+// own path is used instead.
+std::string SectionFromStartName(std::string_view startName, std::string_view executablePath,
+                                 bool stripExtension);
+
+// The section of the program that is running now (one file per OS); startName
+// is argv[0], empty when there is none.
+std::string CurrentExecutableSection(std::string_view startName);
 
 } // namespace voltrail

@@ -15,6 +15,10 @@ public:
     // Makes every write so far durable. A store that cannot be written reports
     // that itself and never throws: the windows carry on.
     virtual void Flush() = 0;
+    // Reads the store again as it stands now, so that what another running
+    // copy saved is seen; writes not yet made durable are kept. A window calls
+    // this as it loads. A store that is never shared needs nothing here.
+    virtual void Refresh() {}
 };
 
 } // namespace voltrail

@@ -51,4 +51,9 @@ void SettingsStore::Flush()
     backend_.Flush();
 }
 
+void SettingsStore::Refresh()
+{
+    backend_.Refresh();
+}
+
 } // namespace voltrail

@@ -27,6 +27,9 @@ public:
 
     // Called once at the end of every handler that writes.
     void Flush();
+    // Called once at the start of every window's load: no value read before
+    // stands in for what is stored now.
+    void Refresh();
 
 private:
     SettingsBackend& backend_;

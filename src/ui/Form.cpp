@@ -35,6 +35,7 @@ void Form::Load()
     if (loaded_)
         return;
     loaded_ = true;
+    settings().Refresh();
     Form_Load();
 }
 

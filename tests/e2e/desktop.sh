@@ -229,8 +229,8 @@ lsan_options()
 # steps that test the program's own choice leave it out.
 E2E_BAR_DESKTOP=(QT_QPA_PLATFORM=xcb)
 
-# start_bar [argument...]: the program, started with these arguments, and its
-# bar shown.
+# start_bar [argument...]: the program (or whatever E2E_START_AS names, a link
+# to it), started with these arguments, and its bar shown.
 start_bar()
 {
     env -u DBUS_SESSION_BUS_ADDRESS -u SESSION_MANAGER \
@@ -243,7 +243,7 @@ start_bar()
         PATH="$E2E_OUT/recording-bin:$PATH" \
         E2E_RECORD_DIR="$E2E_STEP_DIR/recorded" \
         XDG_SESSION_ID=7 \
-        "$E2E_PROGRAM" "$@" > "$E2E_OUT/logs/$E2E_STEP.program.log" 2>&1 &
+        "${E2E_START_AS:-$E2E_PROGRAM}" "$@" > "$E2E_OUT/logs/$E2E_STEP.program.log" 2>&1 &
     E2E_BAR_PID=$!
     track_pid "$E2E_BAR_PID"
     BAR=$(wait_window "ZT-VOLTRAIL") || fail "the bar did not appear"

@@ -100,6 +100,82 @@ private slots:
         QSettingsBackend again("ZT-VOLTRAIL-V1");
         QCOMPARE(SettingsStore(again).LoadNumber("MAIN_Left", 1000), 15.f);
     }
+    void anEditBetweenTwoLoadsIsReadAsItStands_data()
+    {
+        QTest::addColumn<QByteArray>("edited");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("number now") << QByteArray("MAIN_Left=-45") << "MAIN_Left"
+                                    << "number"
+                                    << "-45";
+        QTest::newRow("number as text") << QByteArray("MAIN_Left=left") << "MAIN_Left"
+                                        << "number"
+                                        << "1000";
+        QTest::newRow("number nan") << QByteArray("MAIN_Left=nan") << "MAIN_Left"
+                                    << "number"
+                                    << "1000";
+        QTest::newRow("tick now") << QByteArray("AlwaysOnTop_TICKBOX=0") << "AlwaysOnTop_TICKBOX"
+                                  << "tick"
+                                  << "0";
+        QTest::newRow("tick past 16 bits") << QByteArray("AlwaysOnTop_TICKBOX=70000") << "AlwaysOnTop_TICKBOX"
+                                           << "tick"
+                                           << "1";
+        QTest::newRow("tick as text") << QByteArray("AlwaysOnTop_TICKBOX=yes") << "AlwaysOnTop_TICKBOX"
+                                      << "tick"
+                                      << "1";
+        QTest::newRow("text verbatim") << QByteArray("PC_NAME_1_TEXTBOX=a, b") << "PC_NAME_1_TEXTBOX"
+                                       << "text"
+                                       << "a, b";
+        QTest::newRow("junk lines around a good one")
+            << QByteArray("\x01\x02 junk\nno equals here\nMAIN_Top=30\n\xff\xfe") << "MAIN_Top"
+            << "number"
+            << "30";
+        QTest::newRow("key moved to another group") << QByteArray("[Other]\nMAIN_Top=30") << "MAIN_Top"
+                                                    << "number"
+                                                    << "1000";
+        QTest::newRow("file emptied") << QByteArray() << "PC_NAME_1_TEXTBOX"
+                                      << "text"
+                                      << "default";
+    }
+
+    // One running copy reads its store, another copy (or an editor) rewrites
+    // the file, and the first copy's next window load reads what is there now.
+    void anEditBetweenTwoLoadsIsReadAsItStands()
+    {
+        QFETCH(QByteArray, edited);
+        QFETCH(QString, key);
+        QFETCH(QString, kind);
+        QFETCH(QString, read);
+        QSettingsBackend backend("ZT-VOLTRAIL-V1");
+        SettingsStore store(backend);
+        for (const char* k : {"MAIN_Left", "MAIN_Top", "AlwaysOnTop_TICKBOX"})
+            store.SaveText(k, "15");
+        store.SaveText("PC_NAME_1_TEXTBOX", "before");
+        store.Flush();
+        QCOMPARE(QString::fromStdString(store.LoadText(key.toStdString(), "default")),
+                 QLatin1String(key == "PC_NAME_1_TEXTBOX" ? "before" : "15"));
+
+        QVERIFY(home.WriteFile("ZT-VOLTRAIL-V1", edited.isEmpty() ? edited : "[General]\n" + edited + "\n"));
+        // The store tells an edit by the file's size and time: give the edit a
+        // time of its own, however quickly it followed.
+        QFile file(backend.location());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-3600),
+                                 QFileDevice::FileModificationTime));
+        file.close();
+
+        store.Refresh();
+        const std::string k = key.toStdString();
+        QString now;
+        if (kind == "number")
+            now = QString::number(store.LoadNumber(k, 1000));
+        else if (kind == "tick")
+            now = QString::number(store.LoadTick(k, 1));
+        else
+            now = QString::fromStdString(store.LoadText(k, "default"));
+        QCOMPARE(now, read);
+    }
 };
 
 QTEST_GUILESS_MAIN(StoreFaultTest)

@@ -26,12 +26,14 @@ public:
     }
 
     void Flush() override { ++flushes; }
+    void Refresh() override { ++refreshes; }
 
     bool has(const std::string& key) const { return values.count(key) != 0; }
 
     std::map<std::string, std::string> values;
     std::vector<std::string> writes;
     int flushes = 0;
+    int refreshes = 0;
 };
 
 } // namespace voltrail::test

@@ -9,6 +9,6 @@ int main(int argc, char** argv)
     if (argc != 2)
         return 2;
     std::ofstream out(argv[1], std::ios::binary);
-    out << voltrail::CurrentExecutableSection();
+    out << voltrail::CurrentExecutableSection(argv[0]);
     return out ? 0 : 1;
 }

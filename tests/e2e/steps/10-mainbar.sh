@@ -1,7 +1,7 @@
 # shellcheck shell=bash
 # The bar on its own: RUN NOW with nothing chosen, the operating system's
 # dialog, what closing it stores, and where it opens.
-E2E_STEPS+=(step_bar_first_run step_bar_ms_shutdown_gui)
+E2E_STEPS+=(step_bar_first_run step_bar_ms_shutdown_gui step_bar_linked_copy)
 E2E_STEPS+=(step_placement_bar_first_run step_placement_bar_stored)
 
 step_bar_first_run()
@@ -39,6 +39,22 @@ step_bar_ms_shutdown_gui()
 
     close_bar
     expect_setting AlwaysOnTop_TICKBOX 0
+}
+
+# Started through a symbolic link of another name, the bar is a copy of its
+# own: a section named after the link, the original's settings untouched.
+step_bar_linked_copy()
+{
+    begin_step bar_linked_copy "AlwaysOnTop_TICKBOX=0"
+    mkdir -p "$E2E_STEP_DIR/bin"
+    ln -s "$(readlink -f "$E2E_PROGRAM")" "$E2E_STEP_DIR/bin/MY-BAR"
+    E2E_START_AS="$E2E_STEP_DIR/bin/MY-BAR" start_bar
+    close_bar
+    local own="$E2E_STEP_DIR/config/ZT_VOLTRAIL/MY-BAR.conf"
+    [ -f "$own" ] || fail "the linked copy kept no section of its own"
+    grep -qx "AlwaysOnTop_TICKBOX=1" "$own" || fail "the linked copy did not start from the defaults"
+    expect_setting AlwaysOnTop_TICKBOX 0
+    expect_setting_absent MAIN_Left
 }
 
 # Left and Top are the outer frame: 1000, 1000 twips is 67, 67 pixels.

@@ -1,7 +1,7 @@
 # shellcheck shell=bash
 # The simple remote window: Run and Abort reach the remote tool with the typed
 # name, Save keeps the inputs, and a hostile name starts nothing at all.
-E2E_STEPS+=(step_simple_run_abort_save step_simple_hostile_name)
+E2E_STEPS+=(step_simple_run_abort_save step_simple_hostile_name step_simple_loads_another_copys_save)
 
 SIMPLE_TITLE="ZT-VOLTRAIL - SHUTDOWN GUI - SIMPLE"
 
@@ -66,6 +66,28 @@ step_simple_hostile_name()
         fail "the refused line was not reported"
     expect_nothing_recorded
     [ -e "$E2E_STEP_DIR/home/pwned" ] || [ -e pwned ] && fail "a shell ran the typed name"
+
+    press_keys "$window" Escape
+    expect_window_closes "$window" "simple remote"
+    close_bar
+}
+
+# Another copy of the program saves while this one runs: the next opening of
+# the window shows what is on disk now.
+step_simple_loads_another_copys_save()
+{
+    begin_step simple_loads_another_copys_save "AlwaysOnTop_TICKBOX=0"
+    start_bar
+    local window
+    window=$(open_simple_window)
+    press_keys "$window" Escape
+    expect_window_closes "$window" "simple remote"
+
+    printf '%s\n' "PC_NAME_SSS_TEXTBOX=SRV42" "SHUTDOWN_SSS_TICKBOX=1" "FORCE_SSS_TICKBOX=1" \
+        "SHUTDOWN_TIMEOUT_TEXTBOX=45" >> "$(settings_file)"
+    window=$(open_simple_window)
+    click_control "$window" 4920 1140 1335 375    # RUN_SSS_BUTTON
+    expect_recorded net "rpc shutdown -S SRV42 -t 45 -f"
 
     press_keys "$window" Escape
     expect_window_closes "$window" "simple remote"
