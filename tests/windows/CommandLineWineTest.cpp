@@ -118,7 +118,7 @@ const char* const kPieces[] = {" ",    "\t", "\"", "\"", "\"\"", "\\", "\\",
 std::string Generated(std::mt19937& random, int longest, bool quotes = true)
 {
     std::uniform_int_distribution<size_t> piece(0, std::size(kPieces) - 1);
-    std::uniform_int_distribution<int> length(0, longest);
+    std::uniform_int_distribution<int> length(1, longest);
     std::string text;
     for (int n = length(random); n > 0; --n) {
         const std::string p = kPieces[piece(random)];
