@@ -115,10 +115,10 @@ std::vector<std::optional<ProbeWords>> RunProbes(const std::vector<std::string>&
 const char* const kPieces[] = {" ",    "\t", "\"", "\"", "\"\"", "\\", "\\",
                                "\\\\", "a",  "b",  "/s", "é",    "日", "  "};
 
-std::string Generated(std::mt19937& random, int longest, bool quotes = true)
+std::string Generated(std::mt19937& random, int shortest, int longest, bool quotes = true)
 {
     std::uniform_int_distribution<size_t> piece(0, std::size(kPieces) - 1);
-    std::uniform_int_distribution<int> length(1, longest);
+    std::uniform_int_distribution<int> length(shortest, longest);
     std::string text;
     for (int n = length(random); n > 0; --n) {
         const std::string p = kPieces[piece(random)];
@@ -182,7 +182,7 @@ TEST(CommandLineUnderWine, GeneratedLinesSplitAsTheRuntimeSplitsThem)
     std::mt19937 random(20261208);
     std::vector<std::string> lines;
     for (int i = 0; i < 1200; ++i)
-        lines.push_back(Generated(random, 14));
+        lines.push_back(Generated(random, 1, 14));
     const auto probes = RunProbes(lines);
 
     std::vector<int> explained(std::size(kKnownDifferences), 0);
@@ -212,9 +212,9 @@ TEST(CommandLineUnderWine, JoinedWordsReadBackExactly)
     std::vector<Words> lists;
     std::vector<std::string> lines;
     for (int i = 0; i < 500; ++i) {
-        Words words{Generated(random, 4, i % 5 != 0)};
+        Words words{Generated(random, 0, 4, i % 5 != 0)};
         for (int n = std::uniform_int_distribution<int>(0, 4)(random); n > 0; --n)
-            words.push_back(Generated(random, 5));
+            words.push_back(Generated(random, 0, 5));
         const auto line = JoinWindowsCommandLine(words);
         // Nothing exactly when no line can hold the program word.
         ASSERT_EQ(line.has_value(), words.front().find('"') == std::string::npos) << Shown(words);
