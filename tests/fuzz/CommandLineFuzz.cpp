@@ -18,7 +18,8 @@ void CheckJoinReadsBack(const std::vector<std::string>& words)
 {
     const auto line = JoinWindowsCommandLine(words);
     const bool writable = words.front().find('"') == std::string::npos;
-    FUZZ_CHECK(line.has_value() == writable, "a line exactly when the program word holds no quote: " + Shown(words));
+    FUZZ_CHECK(line.has_value() == writable,
+               "a line exactly when the program word holds no quote: " + Shown(words));
     if (line)
         FUZZ_CHECK(SplitWindowsCommandLine(*line) == words, *line + " should split into " + Shown(words));
 }
@@ -34,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(!words.empty(), "every line has a program word");
     CheckJoinReadsBack(words);
     for (size_t i = 1; i < words.size(); ++i) {
-        FUZZ_CHECK(!words[i].empty() || input.find('"') != std::string::npos, "an empty argument needs quotes");
+        FUZZ_CHECK(!words[i].empty() || input.find('"') != std::string::npos,
+                   "an empty argument needs quotes");
         const auto quoted = SplitWindowsCommandLine("p " + QuoteWindowsArgument(words[i]));
         FUZZ_CHECK(quoted == (std::vector<std::string>{"p", words[i]}), "quoting reads back: " + words[i]);
     }

@@ -8,13 +8,13 @@
 
 // A property that does not hold is a finding: say which and stop, so that
 // libFuzzer keeps the input.
-#define FUZZ_CHECK(condition, what)                                                                         \
-    do {                                                                                                    \
-        if (!(condition)) {                                                                                 \
-            std::fprintf(stderr, "property does not hold: %s (%s, %s:%d)\n", std::string(what).c_str(),     \
-                         #condition, __FILE__, __LINE__);                                                   \
-            std::abort();                                                                                   \
-        }                                                                                                   \
+#define FUZZ_CHECK(condition, what)                                                                          \
+    do {                                                                                                     \
+        if (!(condition)) {                                                                                  \
+            std::fprintf(stderr, "property does not hold: %s (%s, %s:%d)\n", std::string(what).c_str(),      \
+                         #condition, __FILE__, __LINE__);                                                    \
+            std::abort();                                                                                    \
+        }                                                                                                    \
     } while (false)
 
 namespace voltrail::fuzz {

@@ -18,9 +18,22 @@ using Outcome = ShutdownTranslation::Outcome;
 namespace {
 
 const std::set<std::string> kToolWords = {
-    "systemctl", "poweroff", "reboot",        "hibernate", "loginctl", "terminate-session", "terminate-user",
-    "net",       "rpc",      "abortshutdown", "shutdown",  "-S",       "-t",                "-r",
-    "-f",        "30", // Windows' own time-out when the line gives none
+    "systemctl",
+    "poweroff",
+    "reboot",
+    "hibernate",
+    "loginctl",
+    "terminate-session",
+    "terminate-user",
+    "net",
+    "rpc",
+    "abortshutdown",
+    "shutdown",
+    "-S",
+    "-t",
+    "-r",
+    "-f",
+    "30", // Windows' own time-out when the line gives none
 };
 
 std::string Lower(std::string s)
