@@ -152,7 +152,7 @@ const KnownDifference kKnownDifferences[] = {
      "escape it, and \"\" inside quotes is a quote",
      "a\\\"b c\" d",
      {"a\\b c", "d"},
-     {"a\"b", "c\"", "d"},
+     {"a\"b", "c d"},
      [](const std::string& line, const Words& wine) {
          return !line.empty() && line[0] != ' ' && line[0] != '\t' && wine == ProgramReadAsArgument(line);
      }},

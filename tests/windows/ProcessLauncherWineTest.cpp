@@ -75,6 +75,8 @@ public:
 
     bool Planted() const { return planted_; }
     bool Ran() const { return GetFileAttributesW(Log().c_str()) != INVALID_FILE_ATTRIBUTES; }
+    bool WaitUntilRan() const { return test::WaitForFile(Log()).has_value(); }
+    void Forget() const { DeleteFileW(Log().c_str()); }
 
 private:
     std::wstring Program() const { return directory_ + L"shutdown.exe"; }
@@ -148,6 +150,20 @@ TEST_P(DecoyInTheSearch, NeverRunsAndTheSystemsOwnDoes)
     ASSERT_TRUE(RecordingShutdown::InPlace());
     const Decoy decoy(GetParam().directory());
     ASSERT_TRUE(decoy.Planted());
+    {
+        // The ordinary search does reach the decoy: without the system
+        // directory's path, this is what a shutdown line would start.
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION info{};
+        std::wstring line = L"shutdown /s /t 0";
+        ASSERT_TRUE(CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                                   nullptr, &startup, &info));
+        CloseHandle(info.hThread);
+        CloseHandle(info.hProcess);
+        ASSERT_TRUE(decoy.WaitUntilRan()) << "the ordinary search did not find the decoy";
+        decoy.Forget();
+    }
     const char* lines[] = {
         "shutdown /s /t 0",      "SHUTDOWN.EXE /i",         "Shutdown.Exe /h",
         "\"shutdown\" /l",       "shut\"down\" /g /f /t 0", "\"shutdown.exe\"x /a /m \\\\SRV",
