@@ -26,8 +26,10 @@ cmake --build "$build"
 echo "== Windows tests under Wine"
 work="$(mktemp -d "${TMPDIR:-/tmp}/voltrail-wine.XXXXXX")"
 export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all
-# No Mono or Gecko installer prompts while the prefix is made.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko installer prompts while the prefix is made; and shutdown.exe
+# is the file in the system directory (the recorder put there below), never
+# Wine's built-in one.
+export WINEDLLOVERRIDES="mscoree,mshtml=;shutdown.exe=n"
 xvfb_pid=""
 
 cleanup() {
@@ -75,6 +77,13 @@ if ! timeout 300 wineboot -i </dev/null >"$work/wineboot.log" 2>&1; then
   cat "$work/wineboot.log" >&2
   exit 1
 fi
+
+# The launcher starts shutdown.exe from the system directory only: that is
+# where the recorder goes (64-bit prefix, so system32 is the 64-bit one). The
+# launcher tests check that what is there is the recorder before they start it.
+system32="$WINEPREFIX/drive_c/windows/system32"
+[ -d "$system32" ] || { echo "no system directory in the Wine prefix" >&2; exit 1; }
+cp "$build/tests/windows/system32/shutdown.exe" "$system32/shutdown.exe"
 
 # Each test program runs under "timeout ... wine" (the toolchain's emulator).
 timeout 900 ctest --test-dir "$build" --output-on-failure -j "$(nproc)" </dev/null

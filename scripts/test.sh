@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: once in a normal build with warnings as
-# errors, once with AddressSanitizer and UndefinedBehaviorSanitizer.
+# errors, once with AddressSanitizer and UndefinedBehaviorSanitizer; then the
+# Windows tests under Wine and the fuzz targets.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup-debian.sh"
@@ -26,3 +27,6 @@ echo "== The Debian package"
 
 # The Windows build of the core and the Windows platform code, run under Wine.
 "$root/scripts/test-windows.sh"
+
+# The fuzz targets, a minute each, in a clang build of their own.
+"$root/scripts/test-fuzz.sh"

@@ -1,6 +1,9 @@
 #include "actions/ProcessLauncher.h"
 
+#include "actions/WindowsCommandLine.h"
+
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <windows.h>
 
@@ -31,6 +34,46 @@ std::string SystemMessage(DWORD error)
     return message;
 }
 
+// The program word as Windows resolves a file name: trailing dots and blanks
+// are dropped, and letter case does not count.
+bool NamesSystemShutdown(const std::string& program)
+{
+    std::wstring name = FromUtf8(program);
+    while (!name.empty() && (name.back() == L'.' || name.back() == L' '))
+        name.pop_back();
+    const auto is = [&name](const wchar_t* other) {
+        return CompareStringOrdinal(name.c_str(), static_cast<int>(name.size()), other, -1, TRUE) ==
+               CSTR_EQUAL;
+    };
+    return is(L"shutdown") || is(L"shutdown.exe");
+}
+
+// The name CreateProcessW itself looks for first when it is given no
+// application name: up to the closing quote, or up to the first blank.
+std::string FirstSearchedName(const std::string& line)
+{
+    if (!line.empty() && line.front() == '"')
+        return line.substr(1, line.find('"', 1) - 1);
+    return line.substr(0, line.find_first_of(" \t"));
+}
+
+// The system's own shutdown.exe. The ordinary program search looks in the
+// program's folder and the current directory first, where anyone may have
+// left a shutdown.exe of their own.
+std::optional<std::wstring> SystemShutdown()
+{
+    std::wstring directory(MAX_PATH, L'\0');
+    UINT length = GetSystemDirectoryW(directory.data(), static_cast<UINT>(directory.size()));
+    if (length >= directory.size()) {
+        directory.resize(length);
+        length = GetSystemDirectoryW(directory.data(), static_cast<UINT>(directory.size()));
+    }
+    if (length == 0 || length >= directory.size())
+        return std::nullopt;
+    directory.resize(length);
+    return directory + L"\\shutdown.exe";
+}
+
 } // namespace
 
 void ProcessLauncher::Launch(const std::string& commandLine, std::int16_t windowStyle)
@@ -42,6 +85,26 @@ void ProcessLauncher::Launch(const std::string& commandLine, std::int16_t window
                      commandLine.c_str());
         return;
     }
+    // The started program reads its name by the C runtime's rule; a line
+    // whose name is empty (it starts with a blank) would leave the choice of
+    // program to the search alone.
+    const auto words = SplitWindowsCommandLine(commandLine);
+    if (words.front().empty()) {
+        std::fprintf(stderr, "ZT-VOLTRAIL: cannot start \"%s\": the command line names no program\n",
+                     commandLine.c_str());
+        return;
+    }
+    std::optional<std::wstring> application;
+    // Either reading of the name may be the one the search uses or the one
+    // the program goes by: when either says shutdown, it is the system's.
+    if (NamesSystemShutdown(words.front()) || NamesSystemShutdown(FirstSearchedName(commandLine))) {
+        application = SystemShutdown();
+        if (!application) {
+            std::fprintf(stderr, "ZT-VOLTRAIL: cannot start \"%s\": the system directory is not known: %s\n",
+                         commandLine.c_str(), SystemMessage(GetLastError()).c_str());
+            return;
+        }
+    }
     // CreateProcessW may write into the command line buffer.
     std::wstring line = FromUtf8(commandLine);
     line.push_back(L'\0');
@@ -52,8 +115,8 @@ void ProcessLauncher::Launch(const std::string& commandLine, std::int16_t window
     startup.wShowWindow = static_cast<WORD>(windowStyle);
     PROCESS_INFORMATION info{};
 
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &info)) {
+    if (!CreateProcessW(application ? application->c_str() : nullptr, line.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, nullptr, &startup, &info)) {
         std::fprintf(stderr, "ZT-VOLTRAIL: cannot start \"%s\": %s\n", commandLine.c_str(),
                      SystemMessage(GetLastError()).c_str());
         return;

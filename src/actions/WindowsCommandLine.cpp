@@ -17,22 +17,14 @@ std::vector<std::string> SplitWindowsCommandLine(std::string_view line)
     size_t i = 0;
     const size_t n = line.size();
 
-    while (i < n && IsBlank(line[i]))
-        ++i;
-    if (i == n)
-        return words;
-
-    // The program name: no escapes at all.
+    // The program word: quotes only switch quoting, nothing is escaped.
     std::string program;
-    if (line[i] == '"') {
-        ++i;
-        while (i < n && line[i] != '"')
-            program += line[i++];
-        if (i < n)
-            ++i;
-    } else {
-        while (i < n && !IsBlank(line[i]))
-            program += line[i++];
+    bool quoted = false;
+    for (; i < n && (quoted || !IsBlank(line[i])); ++i) {
+        if (line[i] == '"')
+            quoted = !quoted;
+        else
+            program += line[i];
     }
     words.push_back(program);
 

@@ -4,7 +4,7 @@ namespace voltrail {
 
 namespace {
 
-bool HasBlank(std::string_view s)
+bool HasBlank(const std::string& s)
 {
     return s.find_first_of(" \t") != std::string_view::npos;
 }
@@ -41,16 +41,21 @@ std::string QuoteWindowsArgument(std::string_view word)
 std::optional<std::string> JoinWindowsCommandLine(const std::vector<std::string>& words)
 {
     if (words.empty())
-        return std::string();
-
-    const std::string& program = words.front();
-    std::string line;
-    if (!program.empty() && !HasBlank(program) && program.front() != '"') {
-        line = program;
-    } else if (program.find('"') == std::string::npos) {
-        line = "\"" + program + "\"";
-    } else {
         return std::nullopt;
+
+    // The program word has no escapes: its quotes only switch quoting, so a
+    // quote in it cannot be written at all.
+    const std::string& program = words.front();
+    if (program.find('"') != std::string::npos)
+        return std::nullopt;
+    std::string line;
+    if (!program.empty() && !HasBlank(program)) {
+        line = program;
+    } else {
+        // Trailing backslashes go after the closing quote: read by the rules
+        // of the other words, "C:\dir\" would escape it.
+        const size_t end = program.find_last_not_of('\\') + 1;
+        line = "\"" + program.substr(0, end) + "\"" + program.substr(end);
     }
     for (size_t i = 1; i < words.size(); ++i) {
         line += ' ';

@@ -13,9 +13,10 @@ namespace voltrail {
 // quote and each quote escaped.
 std::string QuoteWindowsArgument(std::string_view word);
 
-// Joins words (program first) into a command line that SplitWindowsCommandLine
-// splits back into exactly these words. The program word has no escapes, so a
-// program name that needs quoting and holds a quote cannot be written: nothing.
+// Joins words (program first) into a command line that the Windows C runtime,
+// and so SplitWindowsCommandLine, splits back into exactly these words; or
+// gives nothing when there is no such line: no words at all, or a program word
+// holding a quote (quotes in the program word are never part of the name).
 std::optional<std::string> JoinWindowsCommandLine(const std::vector<std::string>& words);
 
 } // namespace voltrail

@@ -64,6 +64,9 @@ TEST(LinuxShutdownLauncher, EveryLineOfTheSystemStartsTheLocalTool)
         {"shutdown /t 0 /f /g", {"systemctl", "reboot"}},
         {"shutdown /h /f", {"systemctl", "hibernate"}},
         {"shutdown /M \\\\srv /T 5 /G", {"net", "rpc", "shutdown", "-S", "srv", "-t", "5", "-r", "-f"}},
+        // The program word as the C runtime reads it: quotes only switch quoting.
+        {"\"shut\"down /s /t 0", {"systemctl", "poweroff"}},
+        {"\"SHUTDOWN.exe\" /h", {"systemctl", "hibernate"}},
     };
     for (const auto& c : cases) {
         Fixture f;
@@ -194,6 +197,9 @@ TEST(LinuxShutdownLauncher, OtherLinesGoToTheInnerLauncherUnchanged)
         {"\"shutdown now\" /s", kStyleHidden},
         {"", kStyleHidden},
         {"   ", kStyleNormal},
+        // A leading blank leaves the program word empty: "shutdown" is an argument.
+        {" shutdown /s /t 0", kStyleHidden},
+        {"\tshutdown /g /f /t 0", kStyleHidden},
     };
     for (const auto& c : cases) {
         Fixture f;

@@ -39,6 +39,8 @@ private slots:
                                    << "shutdown" << QStringList{"/a", "/m", "\\\\Zürich-日本"};
         QTest::newRow("empty time-out") << "shutdown /g /m \\\\ /t "
                                         << "shutdown" << QStringList{"/g", "/m", "\\\\", "/t"};
+        QTest::newRow("quotes in the program word") << "\"shut\"down /s /t 0"
+                                                    << "shutdown" << QStringList{"/s", "/t", "0"};
     }
 
     void programGetsTheWordsOfTheLine()
@@ -77,6 +79,18 @@ private slots:
             captured.lines(),
             QStringList{"ZT-VOLTRAIL: cannot start \"shutdown /a /m \\\\X\": the command line holds a NUL "
                         "character"});
+        launcher.Launch("shutdown /a /m \\\\after", kStyleHidden);
+        QTRY_COMPARE(programs.calls(QStringLiteral("shutdown")).size(), before + 1);
+        QCOMPARE(programs.calls(QStringLiteral("shutdown")).last(), (QStringList{"/a", "/m", "\\\\after"}));
+    }
+
+    // Its program word is empty, as the program's C runtime would read it.
+    void aLineStartingWithABlankStartsNothing()
+    {
+        const auto before = programs.calls(QStringLiteral("shutdown")).size();
+        ProcessLauncher launcher;
+        launcher.Launch(" shutdown /s /t 0", kStyleHidden);
+        launcher.Launch("\tshutdown /h", kStyleHidden);
         launcher.Launch("shutdown /a /m \\\\after", kStyleHidden);
         QTRY_COMPARE(programs.calls(QStringLiteral("shutdown")).size(), before + 1);
         QCOMPARE(programs.calls(QStringLiteral("shutdown")).last(), (QStringList{"/a", "/m", "\\\\after"}));

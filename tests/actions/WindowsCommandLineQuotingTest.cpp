@@ -23,7 +23,11 @@ TEST(WindowsCommandLineQuoting, SplittingGivesBackExactlyTheWords)
         {"C:\\Program Files\\x.exe", "/q"},
         {"my prog", "a"},
         {"", "a"},
-        {"a\"b", "c"},
+        {""},
+        {"C:\\My Dir\\", "x"},
+        {"C:\\My Dir\\\\", "\\"},
+        {"C:\\dir\\", "x y"},
+        {"\t", "x"},
         {"prog"},
     };
     for (const auto& words : cases) {
@@ -41,13 +45,15 @@ TEST(WindowsCommandLineQuoting, PlainWordsStayBareAndOthersAreQuoted)
     EXPECT_EQ(QuoteWindowsArgument("a b\\"), "\"a b\\\\\"");
     EXPECT_EQ(QuoteWindowsArgument("a\\\"b"), "\"a\\\\\\\"b\"");
     EXPECT_EQ(*JoinWindowsCommandLine({"systemctl", "poweroff"}), "systemctl poweroff");
-    EXPECT_EQ(*JoinWindowsCommandLine({}), "");
+    EXPECT_EQ(*JoinWindowsCommandLine({"C:\\My Dir\\", "x"}), "\"C:\\My Dir\"\\ x");
+    EXPECT_EQ(*JoinWindowsCommandLine({""}), "\"\"");
 }
 
 TEST(WindowsCommandLineQuoting, AProgramNameThatCannotBeWrittenGivesNothing)
 {
-    // The program word has no escapes: a quote in a name that needs quoting
-    // cannot be expressed.
-    EXPECT_FALSE(JoinWindowsCommandLine({"my \"prog\"", "a"}).has_value());
-    EXPECT_FALSE(JoinWindowsCommandLine({"\"prog", "a"}).has_value());
+    // Quotes in the program word are never part of the name, so a name that
+    // holds one cannot be written; nor can a line of no words at all.
+    const Words cases[] = {{"my \"prog\"", "a"}, {"\"prog", "a"}, {"p\"", "a"}, {"p\"q"}, {}};
+    for (const auto& words : cases)
+        EXPECT_FALSE(JoinWindowsCommandLine(words).has_value()) << (words.empty() ? "" : words.front());
 }

@@ -31,9 +31,37 @@ TEST(WindowsCommandLine, SplitsAsAWindowsProgramWould)
         {"a \"x\"\"y\"", {"a", "x\"y"}},
         {"a b\\c\\", {"a", "b\\c\\"}},
         {"\"C:\\Program Files\\x.exe\" /q", {"C:\\Program Files\\x.exe", "/q"}},
-        {"\t prog\targ", {"prog", "arg"}},
-        {"", {}},
-        {"   ", {}},
+        {"prog\targ", {"prog", "arg"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SplitWindowsCommandLine(c.line), c.words) << c.line;
+}
+
+// The program word by the C runtime's rule: quotes switch quoting and are
+// dropped, backslashes are plain, and a leading blank leaves it empty.
+TEST(WindowsCommandLine, ReadsTheProgramWordAsTheCRuntimeDoes)
+{
+    struct Case {
+        const char* line;
+        Words words;
+    };
+    const Case cases[] = {
+        {"\"p\"q r", {"pq", "r"}},
+        {"a\"b c\"", {"ab c"}},
+        {"a\"b c\" d", {"ab c", "d"}},
+        {"\"C:\\My Dir\\\" x", {"C:\\My Dir\\", "x"}},
+        {"\"C:\\My Dir\"\\ x", {"C:\\My Dir\\", "x"}},
+        {"C:\\dir\\\" x", {"C:\\dir\\ x"}},
+        {"p\\\"q r\" s", {"p\\q r", "s"}},
+        {"\"\"\"\" x", {"", "x"}},
+        {"\"unclosed x y", {"unclosed x y"}},
+        {"\"shut\"down /s", {"shutdown", "/s"}},
+        {" shutdown /s /t 0", {"", "shutdown", "/s", "/t", "0"}},
+        {"\t prog\targ", {"", "prog", "arg"}},
+        {"", {""}},
+        {"   ", {""}},
+        {"\"\"", {""}},
+        {"\"", {""}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(SplitWindowsCommandLine(c.line), c.words) << c.line;

@@ -1,14 +1,27 @@
-// A stand-in for the system's shutdown.exe, placed beside the test program so
-// that the program search finds it first. It only records how it was started:
-// its whole command line and the show-window request it was given. Nothing
-// else happens, whatever the arguments say.
+// A stand-in for the system's shutdown.exe, put in the system directory of the
+// throw-away Wine prefix (scripts/test-windows.sh). It only records how it was
+// started: its whole command line and the show-window request it was given.
+// Nothing else happens, whatever the arguments say. Built a second time as a
+// decoy (VOLTRAIL_DECOY), which the tests plant where the ordinary program
+// search would find it first, and which records to a file of its own.
 //
-// Record (UTF-8) in shutdown.log beside this program:
+// Record (UTF-8) in shutdown.log (the decoy: decoy-shutdown.log) beside this
+// program:
 //   <dwFlags> <wShowWindow>\n<command line>
 #include <string>
 #include <windows.h>
 
+// The tests look for this text in the system directory's shutdown.exe before
+// they start anything, so that only this recorder can ever be started there.
+extern "C" __attribute__((used)) const char kVoltrailRecorderMark[] = "VOLTRAIL RECORDING SHUTDOWN";
+
 namespace {
+
+#ifdef VOLTRAIL_DECOY
+constexpr const wchar_t* kLogName = L"decoy-shutdown.log";
+#else
+constexpr const wchar_t* kLogName = L"shutdown.log";
+#endif
 
 std::string ToUtf8(const wchar_t* text)
 {
@@ -46,7 +59,7 @@ int main()
 
     std::wstring path(32768, L'\0');
     path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
-    const std::wstring log = path.substr(0, path.find_last_of(L"\\/") + 1) + L"shutdown.log";
+    const std::wstring log = path.substr(0, path.find_last_of(L"\\/") + 1) + kLogName;
     const std::wstring partial = log + L".part";
 
     // Written aside and renamed, so a reader never sees half a record.

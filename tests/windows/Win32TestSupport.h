@@ -40,6 +40,24 @@ inline std::wstring ProgramDirectory()
     return path.substr(0, path.find_last_of(L"\\/") + 1);
 }
 
+// The system directory, with a trailing backslash.
+inline std::wstring SystemDirectory()
+{
+    std::wstring path(32768, L'\0');
+    path.resize(GetSystemDirectoryW(path.data(), static_cast<UINT>(path.size())));
+    return path + L"\\";
+}
+
+// The current directory, with a trailing backslash.
+inline std::wstring CurrentDirectory()
+{
+    std::wstring path(32768, L'\0');
+    path.resize(GetCurrentDirectoryW(static_cast<DWORD>(path.size()), path.data()));
+    if (!path.empty() && path.back() != L'\\')
+        path += L'\\';
+    return path;
+}
+
 inline std::optional<std::string> ReadWholeFile(const std::wstring& path)
 {
     std::ifstream in(path.c_str(), std::ios::binary);
