@@ -1,5 +1,6 @@
 #include "actions/ProcessLauncher.h"
 
+#include "actions/SpawnSetup_unix.h"
 #include "actions/WindowsCommandLine.h"
 
 #include <QCoreApplication>
@@ -72,45 +73,6 @@ private:
     bool scheduled_ = false;
 };
 
-// posix_spawn creates the process without copying this one, which keeps a
-// batch of sixty lines quick; the child starts a session of its own, with
-// default signal handling and nothing of ours but the environment.
-class SpawnSetup {
-public:
-    explicit SpawnSetup(bool hidden)
-    {
-        posix_spawn_file_actions_init(&actions_);
-        posix_spawn_file_actions_addopen(&actions_, 0, "/dev/null", O_RDONLY, 0);
-        if (hidden) {
-            posix_spawn_file_actions_addopen(&actions_, 1, "/dev/null", O_WRONLY, 0);
-            posix_spawn_file_actions_addopen(&actions_, 2, "/dev/null", O_WRONLY, 0);
-        }
-        posix_spawnattr_init(&attributes_);
-        sigset_t all;
-        sigfillset(&all);
-        sigset_t none;
-        sigemptyset(&none);
-        posix_spawnattr_setsigdefault(&attributes_, &all);
-        posix_spawnattr_setsigmask(&attributes_, &none);
-        posix_spawnattr_setflags(&attributes_,
-                                 POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
-    }
-    ~SpawnSetup()
-    {
-        posix_spawn_file_actions_destroy(&actions_);
-        posix_spawnattr_destroy(&attributes_);
-    }
-    SpawnSetup(const SpawnSetup&) = delete;
-    SpawnSetup& operator=(const SpawnSetup&) = delete;
-
-    const posix_spawn_file_actions_t* actions() const { return &actions_; }
-    const posix_spawnattr_t* attributes() const { return &attributes_; }
-
-private:
-    posix_spawn_file_actions_t actions_;
-    posix_spawnattr_t attributes_;
-};
-
 } // namespace
 
 void ProcessLauncher::Launch(const std::string& commandLine, std::int16_t windowStyle)
@@ -140,7 +102,10 @@ void ProcessLauncher::Launch(const std::string& commandLine, std::int16_t window
         argv.push_back(word.data());
     argv.push_back(nullptr);
 
-    const SpawnSetup setup(windowStyle == kStyleHidden);
+    // posix_spawn creates the process without copying this one, which keeps a
+    // batch of sixty lines quick; the child starts a session of its own, with
+    // default signal handling and nothing of ours but the environment.
+    const SpawnSetup setup({.hidden = windowStyle == kStyleHidden});
     pid_t pid = 0;
     const int error =
         posix_spawn(&pid, program.c_str(), setup.actions(), setup.attributes(), argv.data(), environ);

@@ -1,5 +1,6 @@
 #include "actions/ToolProcessLauncher.h"
 
+#include "actions/SpawnSetup_unix.h"
 #include "actions/StderrTail.h"
 #include "actions/WindowsCommandLine.h"
 
@@ -155,43 +156,6 @@ ToolEnd NotStarted(std::string why)
     return {ToolEnd::How::NotStarted, 0, std::move(why), {}};
 }
 
-// The tool's standard error is ours to read; it keeps running when the
-// program has ended, and then its writes there must not end it.
-class SpawnSetup {
-public:
-    explicit SpawnSetup(int stderrWriteFd)
-    {
-        posix_spawn_file_actions_init(&actions_);
-        posix_spawn_file_actions_addopen(&actions_, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions_, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_adddup2(&actions_, stderrWriteFd, 2);
-        posix_spawnattr_init(&attributes_);
-        sigset_t defaults;
-        sigfillset(&defaults);
-        sigdelset(&defaults, SIGPIPE);
-        sigset_t none;
-        sigemptyset(&none);
-        posix_spawnattr_setsigdefault(&attributes_, &defaults);
-        posix_spawnattr_setsigmask(&attributes_, &none);
-        posix_spawnattr_setflags(&attributes_,
-                                 POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
-    }
-    ~SpawnSetup()
-    {
-        posix_spawn_file_actions_destroy(&actions_);
-        posix_spawnattr_destroy(&attributes_);
-    }
-    SpawnSetup(const SpawnSetup&) = delete;
-    SpawnSetup& operator=(const SpawnSetup&) = delete;
-
-    const posix_spawn_file_actions_t* actions() const { return &actions_; }
-    const posix_spawnattr_t* attributes() const { return &attributes_; }
-
-private:
-    posix_spawn_file_actions_t actions_;
-    posix_spawnattr_t attributes_;
-};
-
 } // namespace
 
 void ToolProcessLauncher::LaunchTool(const std::string& commandLine, EndHandler onEnd)
@@ -224,7 +188,9 @@ void ToolProcessLauncher::LaunchTool(const std::string& commandLine, EndHandler 
     // tool inherits it ignored and gets an error it can shrug off instead.
     std::signal(SIGPIPE, SIG_IGN);
 
-    const SpawnSetup setup(pipeFds[1]);
+    // The tool's standard error is ours to read; it keeps running when the
+    // program has ended, and then its writes there must not end it.
+    const SpawnSetup setup({.hidden = true, .stderrFd = pipeFds[1], .keepSigpipeIgnored = true});
     pid_t pid = 0;
     const int error =
         posix_spawn(&pid, program.c_str(), setup.actions(), setup.attributes(), argv.data(), environ);
