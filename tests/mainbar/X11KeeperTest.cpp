@@ -3,7 +3,7 @@
 // _NET_WM_STATE_ABOVE and is active. Skips (exit code 77) when Xvfb or
 // openbox is not installed.
 #include "XProperty.h"
-#include "XServerSession.h"
+#include "XServerTestMain.h"
 #include "mainbar/WindowStackingFactory.h"
 #include "mainbar/X11WindowStacking.h"
 #include "mainbar/ZT_VOLTRAIL_MAIN.h"
@@ -143,27 +143,7 @@ private slots:
 
 int main(int argc, char* argv[])
 {
-    XServerSession session;
-    switch (session.Start()) {
-    case XServerSession::Outcome::Ready:
-        break;
-    case XServerSession::Outcome::Missing:
-        std::printf("SKIP: %s\n", session.problem().c_str());
-        return 77;
-    case XServerSession::Outcome::Failed:
-        std::fprintf(stderr, "FAIL: %s\n", session.problem().c_str());
-        return EXIT_FAILURE;
-    }
-    qputenv("DISPLAY", QByteArray::fromStdString(session.display()));
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    int result = EXIT_FAILURE;
-    {
-        QApplication app(argc, argv);
-        X11KeeperTest test;
-        result = QTest::qExec(&test, argc, argv);
-    }
-    session.Stop();
-    return result;
+    return voltrail::test::RunOnXServer<X11KeeperTest>(argc, argv);
 }
 
 #include "X11KeeperTest.moc"

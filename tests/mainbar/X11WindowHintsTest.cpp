@@ -10,7 +10,7 @@
 // them. openbox grants minimising to every dialog and utility window
 // whatever the Motif hints say, so only the request is checked for that.
 #include "XProperty.h"
-#include "XServerSession.h"
+#include "XServerTestMain.h"
 #include "autotimer/ZT_VOLTRAIL_AUTOTIMER_WINDOW.h"
 #include "dialogs/ZT_VOLTRAIL_ABOUT.h"
 #include "dialogs/ZT_VOLTRAIL_CONFIRM_ACTION_WINDOW.h"
@@ -237,27 +237,7 @@ private slots:
 
 int main(int argc, char* argv[])
 {
-    XServerSession session;
-    switch (session.Start()) {
-    case XServerSession::Outcome::Ready:
-        break;
-    case XServerSession::Outcome::Missing:
-        std::printf("SKIP: %s\n", session.problem().c_str());
-        return 77;
-    case XServerSession::Outcome::Failed:
-        std::fprintf(stderr, "FAIL: %s\n", session.problem().c_str());
-        return EXIT_FAILURE;
-    }
-    qputenv("DISPLAY", QByteArray::fromStdString(session.display()));
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    int result = EXIT_FAILURE;
-    {
-        QApplication app(argc, argv);
-        X11WindowHintsTest test;
-        result = QTest::qExec(&test, argc, argv);
-    }
-    session.Stop();
-    return result;
+    return voltrail::test::RunOnXServer<X11WindowHintsTest>(argc, argv);
 }
 
 #include "X11WindowHintsTest.moc"

@@ -3,7 +3,7 @@
 // come out at the stored or default Width x Height twips, with its top-left
 // corner at Left, Top. Skips (exit code 77) when Xvfb or openbox is missing.
 #include "mainbar/XProperty.h"
-#include "mainbar/XServerSession.h"
+#include "mainbar/XServerTestMain.h"
 #include "mainbar/ZT_VOLTRAIL_MAIN.h"
 #include "settings/Placement.h"
 #include "support/WindowOpener.h"
@@ -130,27 +130,7 @@ private slots:
 
 int main(int argc, char* argv[])
 {
-    XServerSession session;
-    switch (session.Start()) {
-    case XServerSession::Outcome::Ready:
-        break;
-    case XServerSession::Outcome::Missing:
-        std::printf("SKIP: %s\n", session.problem().c_str());
-        return 77;
-    case XServerSession::Outcome::Failed:
-        std::fprintf(stderr, "FAIL: %s\n", session.problem().c_str());
-        return EXIT_FAILURE;
-    }
-    qputenv("DISPLAY", QByteArray::fromStdString(session.display()));
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    int result = EXIT_FAILURE;
-    {
-        QApplication app(argc, argv);
-        X11OuterSizeTest test;
-        result = QTest::qExec(&test, argc, argv);
-    }
-    session.Stop();
-    return result;
+    return voltrail::test::RunOnXServer<X11OuterSizeTest>(argc, argv);
 }
 
 #include "X11OuterSizeTest.moc"
