@@ -3,13 +3,11 @@
 #include "settings/Placement.h"
 #include "ui/TickBox.h"
 
+#include <QDir>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
-#include <QSvgRenderer>
 
 namespace voltrail {
 
@@ -45,19 +43,19 @@ void SetGeometryTwips(QWidget* control, int left, int top, int width, int height
 
 QIcon Picture(const char* name)
 {
-    // Drawn once with the SVG renderer itself: going through the icon-engine
-    // plugin would search the plugin folders at start-up.
-    static QHash<QString, QIcon> drawn;
+    // Drawn at build time at every size it is shown at; the icon picks the
+    // nearest, and the 2x files on scaled screens.
+    static QHash<QString, QIcon> loaded;
     const QString key = QLatin1String(name);
-    if (const auto it = drawn.constFind(key); it != drawn.constEnd())
+    if (const auto it = loaded.constFind(key); it != loaded.constEnd())
         return *it;
-    QSvgRenderer renderer(QStringLiteral(":/icons/%1.svg").arg(key));
-    QPixmap pixmap(64, 64);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
-    return *drawn.insert(key, QIcon(pixmap));
+    QIcon icon;
+    const QDir folder(QStringLiteral(":/pictures/%1").arg(key));
+    for (const QString& file : folder.entryList({QStringLiteral("*.png")}, QDir::Files)) {
+        const int size = QStringView(file).chopped(4).toInt();
+        icon.addFile(folder.filePath(file), QSize(size, size));
+    }
+    return *loaded.insert(key, icon);
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* objectName, const QString& caption)
