@@ -1,25 +1,32 @@
 #!/usr/bin/env bash
-# Packs the Windows build of the program as a portable zip and a per-user
-# installer (NSIS) and prints the paths of both.
+# Packs the Windows program as a portable zip and a per-user installer
+# (NSIS) and prints the paths of both.
 #
-#   package-windows.sh [EXE]
+#   package-windows.sh          sets up, builds the program alone (Qt for Windows
+#                               first, once) into build-windows-program/, packs it
+#   package-windows.sh EXE      packs a program built already
 #
-# EXE defaults to $WINDOWS_BUILD_DIR/src/app/ZT-VOLTRAIL-V1.exe (WINDOWS_BUILD_DIR
-# defaults to build-windows/). The icon is $VOLTRAIL_ICO, else the .ico beside
-# EXE, if there is one. Output goes to $WINDOWS_PACKAGE_DIR (default
-# $WINDOWS_BUILD_DIR/package).
+# The icon is $VOLTRAIL_ICO, else the .ico beside EXE, if there is one. Output
+# goes to $WINDOWS_PACKAGE_DIR (default dist/).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${WINDOWS_BUILD_DIR:-$root/build-windows}"
-exe="${1:-$build/src/app/ZT-VOLTRAIL-V1.exe}"
-out="${WINDOWS_PACKAGE_DIR:-$build/package}"
+out="${WINDOWS_PACKAGE_DIR:-$root/dist}"
 
 die() {
   echo "package-windows.sh: $*" >&2
   exit 1
 }
 
-[ -f "$exe" ] || die "no program at $exe (build it first, or pass its path)"
+if [ $# -eq 0 ]; then
+  build="${WINDOWS_BUILD_DIR:-$root/build-windows-program}"
+  "$root/scripts/setup-debian.sh" windows >&2
+  "$root/scripts/configure-windows.sh" "$build" -DVOLTRAIL_BUILD_TESTS=OFF -DVOLTRAIL_BUILD_BENCH=OFF
+  cmake --build "$build" --target ZT-VOLTRAIL-V1 >&2
+  exe="$build/src/app/ZT-VOLTRAIL-V1.exe"
+else
+  exe="$1"
+fi
+[ -f "$exe" ] || die "no program at $exe"
 command -v zip >/dev/null || die "zip is missing (Debian package zip)"
 command -v makensis >/dev/null || die "makensis is missing (Debian package nsis)"
 ico="${VOLTRAIL_ICO:-$(dirname "$exe")/ZT-VOLTRAIL-V1.ico}"

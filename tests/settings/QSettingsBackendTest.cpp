@@ -44,17 +44,15 @@ private slots:
         QCOMPARE(QString::fromStdString(SettingsStore(again).LoadText("PC_NAME_1_TEXTBOX", "default")), text);
     }
 
-    void fileLivesUnderTheConfigDirectory()
+    void storeLivesWhereTheSystemKeepsIt()
     {
         QSettingsBackend backend("ZT-VOLTRAIL-V1");
         SettingsStore store(backend);
         store.SaveNumber("MAIN_Left", -120.f);
         store.SaveTick("AlwaysOnTop_TICKBOX", 0);
         store.Flush();
-        QCOMPARE(backend.location(), home.folder() + QStringLiteral("/ZT-VOLTRAIL-V1.conf"));
-        QFile f(backend.location());
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray content = f.readAll();
+        QCOMPARE(backend.location(), test::NativeStoreLocation(home.path(), QStringLiteral("ZT-VOLTRAIL-V1")));
+        const QByteArray content = test::NativeStoreContent(backend.location());
         QVERIFY(content.contains("MAIN_Left=-120"));
         QVERIFY(content.contains("AlwaysOnTop_TICKBOX=0"));
     }

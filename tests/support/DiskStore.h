@@ -3,6 +3,7 @@
 #include "settings/QSettingsBackend.h"
 #include "settings/SettingsStore.h"
 #include "support/FakeWindowStacking.h"
+#include "support/NativeStore.h"
 #include "support/RecordingLauncher.h"
 #include "ui/Services.h"
 
@@ -43,11 +44,7 @@ struct DiskProgram {
     FakeWindowStacking stacking;
     Services services{store, launcher, stacking};
 
-    QByteArray OnDisk() const
-    {
-        QFile file(backend.location());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray OnDisk() const { return NativeStoreContent(backend.location()); }
 };
 
 } // namespace voltrail::test
