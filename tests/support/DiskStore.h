@@ -16,9 +16,12 @@ namespace voltrail::test {
 // A private config directory for the real store, for the whole test binary.
 class ConfigHome {
 public:
-    ConfigHome() { qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8()); }
+    ConfigHome() : private_(dir_.isValid() && UsePrivateNativeStore(dir_.path())) {}
+    ~ConfigHome() { ReleasePrivateNativeStore(); }
+    ConfigHome(const ConfigHome&) = delete;
+    ConfigHome& operator=(const ConfigHome&) = delete;
 
-    bool isValid() const { return dir_.isValid(); }
+    bool isValid() const { return private_; }
     QString path() const { return dir_.path(); }
     // Where the store keeps its files.
     QString folder() const { return dir_.path() + QStringLiteral("/ZT_VOLTRAIL"); }
@@ -33,6 +36,7 @@ public:
 
 private:
     QTemporaryDir dir_;
+    bool private_;
 };
 
 // The real store under one section name, as a program of that file name has it.

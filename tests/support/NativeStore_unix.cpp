@@ -6,6 +6,13 @@
 
 namespace voltrail::test {
 
+bool UsePrivateNativeStore(const QString& configHome)
+{
+    return qputenv("XDG_CONFIG_HOME", configHome.toUtf8());
+}
+
+void ReleasePrivateNativeStore() {}
+
 QString NativeStoreLocation(const QString& configHome, const QString& section)
 {
     return configHome + '/' + QLatin1String(kApplicationName) + '/' + section + QStringLiteral(".conf");

@@ -2,12 +2,40 @@
 
 #include "settings/SectionName.h"
 
+#include <QFileInfo>
+#include <string>
 #include <windows.h>
 
 namespace voltrail::test {
 
 namespace {
 const QString kUserRoot = QStringLiteral("\\HKEY_CURRENT_USER\\");
+std::wstring privateKey;
+}
+
+bool UsePrivateNativeStore(const QString& configHome)
+{
+    ReleasePrivateNativeStore();
+    privateKey = L"Software\\ZT_VOLTRAIL_TESTS\\" + QFileInfo(configHome).fileName().toStdWString();
+    HKEY root = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, privateKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &root,
+                        nullptr) != ERROR_SUCCESS)
+        return false;
+    // From here on HKEY_CURRENT_USER is that key, for this process only.
+    const bool overridden = RegOverridePredefKey(HKEY_CURRENT_USER, root) == ERROR_SUCCESS;
+    RegCloseKey(root);
+    return overridden;
+}
+
+void ReleasePrivateNativeStore()
+{
+    if (privateKey.empty())
+        return;
+    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    RegDeleteTreeW(HKEY_CURRENT_USER, privateKey.c_str());
+    // The parent goes too once no other test program holds a key there.
+    RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\ZT_VOLTRAIL_TESTS");
+    privateKey.clear();
 }
 
 QString NativeStoreLocation(const QString&, const QString& section)
