@@ -1,9 +1,9 @@
 #include "ui/Controls.h"
 
 #include "settings/Placement.h"
+#include "ui/PictureIconEngine.h"
 #include "ui/TickBox.h"
 
-#include <QDir>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,19 +43,11 @@ void SetGeometryTwips(QWidget* control, int left, int top, int width, int height
 
 QIcon Picture(const char* name)
 {
-    // Drawn at build time at every size it is shown at; the icon picks the
-    // nearest, and the 2x files on scaled screens.
     static QHash<QString, QIcon> loaded;
     const QString key = QLatin1String(name);
     if (const auto it = loaded.constFind(key); it != loaded.constEnd())
         return *it;
-    QIcon icon;
-    const QDir folder(QStringLiteral(":/pictures/%1").arg(key));
-    for (const QString& file : folder.entryList({QStringLiteral("*.png")}, QDir::Files)) {
-        const int size = QStringView(file).chopped(4).toInt();
-        icon.addFile(folder.filePath(file), QSize(size, size));
-    }
-    return *loaded.insert(key, icon);
+    return *loaded.insert(key, QIcon(new PictureIconEngine(QStringLiteral(":/pictures/") + key)));
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* objectName, const QString& caption)

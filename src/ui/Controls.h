@@ -20,7 +20,8 @@ QString ToQString(std::string_view utf8);
 template <typename W> W* PlaceTwips(W* control, int left, int top, int width, int height);
 void SetGeometryTwips(QWidget* control, int left, int top, int width, int height);
 
-// One of the program's own pictures (resources/icons/<name>.svg).
+// One of the program's own pictures (resources/icons/<name>.svg, drawn at
+// build time).
 QIcon Picture(const char* name);
 
 // Controls are named exactly as the windows' control tables name them; the

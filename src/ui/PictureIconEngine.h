@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QHash>
+#include <QIconEngine>
+#include <QList>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+namespace voltrail {
+
+// A picture drawn at build time at several sizes (:/pictures/<name>/<px>.png).
+// Only the size that is painted is decoded, when it is first painted, and as
+// PNG by name: going through QIcon's file loading would decode every size
+// and search the plugin folders for image and icon plugins at start-up.
+class PictureIconEngine : public QIconEngine {
+public:
+    explicit PictureIconEngine(const QString& folder);
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override;
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override;
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override;
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override;
+    QIconEngine* clone() const override;
+    QString key() const override;
+    bool isNull() override;
+
+private:
+    // The smallest drawn size that covers the request, else the largest.
+    int BestSide(const QSize& size) const;
+    QPixmap Drawn(int side);
+
+    QString folder_;
+    QList<int> sides_;
+    QHash<int, QPixmap> decoded_;
+};
+
+} // namespace voltrail
