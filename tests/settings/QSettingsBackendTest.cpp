@@ -51,7 +51,8 @@ private slots:
         store.SaveNumber("MAIN_Left", -120.f);
         store.SaveTick("AlwaysOnTop_TICKBOX", 0);
         store.Flush();
-        QCOMPARE(backend.location(), test::NativeStoreLocation(home.path(), QStringLiteral("ZT-VOLTRAIL-V1")));
+        QCOMPARE(backend.location(),
+                 test::NativeStoreLocation(home.path(), QStringLiteral("ZT-VOLTRAIL-V1")));
         const QByteArray content = test::NativeStoreContent(backend.location());
         QVERIFY(content.contains("MAIN_Left=-120"));
         QVERIFY(content.contains("AlwaysOnTop_TICKBOX=0"));

@@ -11,7 +11,7 @@ namespace voltrail::test {
 namespace {
 const QString kUserRoot = QStringLiteral("\\HKEY_CURRENT_USER\\");
 std::wstring privateKey;
-}
+} // namespace
 
 bool UsePrivateNativeStore(const QString& configHome)
 {
@@ -63,10 +63,12 @@ QByteArray NativeStoreContent(const QString& location)
         nameSize = 16384;
         dataSize = static_cast<DWORD>(data.size() * sizeof(wchar_t));
         if (RegEnumValueW(key, i, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
-                          &dataSize) != ERROR_SUCCESS || type != REG_SZ)
+                          &dataSize) != ERROR_SUCCESS ||
+            type != REG_SZ)
             continue;
         const QString value = QString::fromWCharArray(data.c_str());
-        content += QString::fromWCharArray(name, static_cast<int>(nameSize)).toUtf8() + '=' + value.toUtf8() + '\n';
+        content +=
+            QString::fromWCharArray(name, static_cast<int>(nameSize)).toUtf8() + '=' + value.toUtf8() + '\n';
     }
     RegCloseKey(key);
     return content;
