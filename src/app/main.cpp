@@ -1,6 +1,6 @@
 // Builds the real collaborators and hands them to the main bar.
 #include "actions/ProcessLauncher.h"
-#include "actions/ShutdownCommandLayer.h"
+#include "linuxlayer/ShutdownCommandLayer.h"
 #include "mainbar/WindowStackingFactory.h"
 #include "mainbar/ZT_VOLTRAIL_MAIN.h"
 #include "notifications/DesktopNotifierFactory.h"

@@ -3,7 +3,7 @@
 // with /m never becomes a local action and one without it never reaches
 // `net`, and a refusal always says why.
 #include "FuzzCheck.h"
-#include "actions/LinuxShutdownTranslation.h"
+#include "linuxlayer/LinuxShutdownTranslation.h"
 #include "actions/WindowsCommandLine.h"
 #include "actions/WindowsCommandLineQuoting.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "actions/ShellLauncher.h"
-#include "actions/ToolLauncher.h"
+#include "linuxlayer/ToolLauncher.h"
 
 #include <string>
 #include <vector>

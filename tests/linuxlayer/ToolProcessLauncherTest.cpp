@@ -1,4 +1,4 @@
-#include "actions/ToolProcessLauncher.h"
+#include "linuxlayer/ToolProcessLauncher.h"
 
 #include <QtTest>
 #include <csignal>

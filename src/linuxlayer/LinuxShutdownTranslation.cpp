@@ -1,6 +1,6 @@
-#include "actions/LinuxShutdownTranslation.h"
+#include "linuxlayer/LinuxShutdownTranslation.h"
 
-#include "actions/Utf8.h"
+#include "text/Utf8.h"
 #include "actions/WindowsCommandLine.h"
 
 #include <optional>

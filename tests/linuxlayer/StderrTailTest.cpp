@@ -1,4 +1,4 @@
-#include "actions/StderrTail.h"
+#include "linuxlayer/StderrTail.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "actions/ToolProcessLauncher.h"
+#include "linuxlayer/ToolProcessLauncher.h"
 
 #include "actions/SpawnSetup_unix.h"
-#include "actions/StderrTail.h"
+#include "linuxlayer/StderrTail.h"
 #include "actions/WindowsCommandLine.h"
 
 #include <QCoreApplication>

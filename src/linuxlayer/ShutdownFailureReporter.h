@@ -1,9 +1,9 @@
 #pragma once
 
-#include "actions/FailureNotice.h"
-#include "actions/ToolLauncher.h"
+#include "linuxlayer/FailureNotice.h"
+#include "linuxlayer/ToolLauncher.h"
 #include "notifications/DesktopNotifier.h"
-#include "notifications/PressTracker.h"
+#include "linuxlayer/PressTracker.h"
 
 #include <deque>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "notifications/PlainText.h"
+#include "text/PlainText.h"
 
 #include <gtest/gtest.h>
 

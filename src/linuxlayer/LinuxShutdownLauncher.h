@@ -1,9 +1,9 @@
 #pragma once
 
-#include "actions/LinuxShutdownTranslation.h"
+#include "linuxlayer/LinuxShutdownTranslation.h"
 #include "actions/ShellLauncher.h"
-#include "actions/ShutdownFailureReporter.h"
-#include "actions/ToolLauncher.h"
+#include "linuxlayer/ShutdownFailureReporter.h"
+#include "linuxlayer/ToolLauncher.h"
 
 #include <memory>
 

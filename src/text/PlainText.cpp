@@ -1,6 +1,6 @@
-#include "notifications/PlainText.h"
+#include "text/PlainText.h"
 
-#include "actions/Utf8.h"
+#include "text/Utf8.h"
 
 namespace voltrail {
 

@@ -1,7 +1,7 @@
-#include "actions/LinuxShutdownLauncher.h"
+#include "linuxlayer/LinuxShutdownLauncher.h"
 #include "actions/PowerAction.h"
 #include "actions/WindowsCommandLine.h"
-#include "notifications/PlainText.h"
+#include "text/PlainText.h"
 #include "support/RecordingLauncher.h"
 #include "support/RecordingNotifier.h"
 

@@ -1,6 +1,6 @@
-#include "actions/FailureNotice.h"
+#include "linuxlayer/FailureNotice.h"
 
-#include "notifications/PlainText.h"
+#include "text/PlainText.h"
 
 #include <algorithm>
 

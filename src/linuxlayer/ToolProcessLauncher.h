@@ -1,6 +1,6 @@
 #pragma once
 
-#include "actions/ToolLauncher.h"
+#include "linuxlayer/ToolLauncher.h"
 
 namespace voltrail {
 

@@ -1,4 +1,4 @@
-#include "actions/Utf8.h"
+#include "text/Utf8.h"
 
 namespace voltrail {
 

@@ -1,4 +1,4 @@
-#include "actions/ShutdownFailureReporter.h"
+#include "linuxlayer/ShutdownFailureReporter.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,7 +1,7 @@
-#include "actions/ShutdownSubject.h"
+#include "linuxlayer/ShutdownSubject.h"
 
 #include "actions/WindowsCommandLine.h"
-#include "notifications/PlainText.h"
+#include "text/PlainText.h"
 
 namespace voltrail {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "actions/ShutdownSubject.h"
+#include "linuxlayer/ShutdownSubject.h"
 #include "notifications/DesktopNotifier.h"
 
 #include <span>

@@ -1,4 +1,4 @@
-#include "actions/FailureNotice.h"
+#include "linuxlayer/FailureNotice.h"
 
 #include <gtest/gtest.h>
 

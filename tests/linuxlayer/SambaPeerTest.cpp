@@ -1,6 +1,6 @@
 #include "SambaPeer.h"
 #include "actions/ProcessLauncher.h"
-#include "actions/ShutdownCommandLayer.h"
+#include "linuxlayer/ShutdownCommandLayer.h"
 #include "support/RecordingNotifier.h"
 
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "actions/LinuxShutdownLauncher.h"
+#include "linuxlayer/LinuxShutdownLauncher.h"
 
 #include "actions/WindowsCommandLineQuoting.h"
 

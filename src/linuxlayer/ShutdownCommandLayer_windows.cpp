@@ -1,4 +1,4 @@
-#include "actions/ShutdownCommandLayer.h"
+#include "linuxlayer/ShutdownCommandLayer.h"
 
 namespace voltrail {
 

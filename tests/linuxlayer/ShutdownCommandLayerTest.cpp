@@ -1,4 +1,4 @@
-#include "actions/ShutdownCommandLayer.h"
+#include "linuxlayer/ShutdownCommandLayer.h"
 #include "actions/PowerAction.h"
 #include "actions/ProcessLauncher.h"
 #include "support/RecordingNotifier.h"

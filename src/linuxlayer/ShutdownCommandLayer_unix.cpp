@@ -1,7 +1,7 @@
-#include "actions/ShutdownCommandLayer.h"
+#include "linuxlayer/ShutdownCommandLayer.h"
 
-#include "actions/LinuxShutdownLauncher.h"
-#include "actions/ToolProcessLauncher.h"
+#include "linuxlayer/LinuxShutdownLauncher.h"
+#include "linuxlayer/ToolProcessLauncher.h"
 
 #include <cstdlib>
 #include <iostream>

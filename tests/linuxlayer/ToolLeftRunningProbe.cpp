@@ -1,6 +1,6 @@
 // Starts the tool named on its command line through the tool launcher and
 // ends at once, as the bar does when it closes with a tool still running.
-#include "actions/ToolProcessLauncher.h"
+#include "linuxlayer/ToolProcessLauncher.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -1,6 +1,6 @@
-#include "actions/StderrTail.h"
+#include "linuxlayer/StderrTail.h"
 
-#include "notifications/PlainText.h"
+#include "text/PlainText.h"
 
 namespace voltrail {
 

@@ -1,4 +1,4 @@
-#include "actions/ShutdownFailureReporter.h"
+#include "linuxlayer/ShutdownFailureReporter.h"
 #include "support/RecordingNotifier.h"
 
 #include <gtest/gtest.h>
