@@ -3,13 +3,16 @@
 # side with a bare Qt Widgets window built the same way, and the cost of one
 # keeper tick. Builds what it needs into its own folder; runs the programs on
 # a private Xvfb display with no window manager (so that their windows are
-# children of the root), with recording stand-ins for shutdown first on PATH.
+# children of the root), with recording stand-ins for shutdown, systemctl,
+# loginctl and net first on PATH. Both are started as from an X11 session,
+# with no platform named to Qt: the bar asks the X server itself, as it does
+# for a person. A window counts as shown when it is first drawn into.
 #
-#   bench/startup/run.sh [runs (5)] [idle seconds (3)]
+#   bench/startup/run.sh [runs (11)] [idle seconds (3)]
 #   BENCH_BUILD_DIR=... to build elsewhere than build-bench-startup/
 set -euo pipefail
 
-runs=${1:-5}
+runs=${1:-11}
 idle=${2:-3}
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -41,7 +44,7 @@ trap cleanup EXIT
 # Nothing here presses a button; the stand-ins are there all the same.
 mkdir -p "$work/bin" "$work/config" "$work/runtime" "$work/recorded"
 chmod 0700 "$work/runtime"
-for name in shutdown shutdown.exe; do
+for name in shutdown shutdown.exe systemctl loginctl net; do
     printf '#!/bin/sh\nprintf "%%s\\n" "$*" >> "%s/%s.log"\n' "$work/recorded" "$name" > "$work/bin/$name"
     chmod 0755 "$work/bin/$name"
 done
@@ -52,7 +55,8 @@ xvfb_pid=$!
 read -r -t 15 display < "$work/displayfd" || { echo "Xvfb did not start" >&2; exit 1; }
 
 export DISPLAY=":$display"
-export QT_QPA_PLATFORM=xcb
+export XDG_SESSION_TYPE=x11
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export XDG_CONFIG_HOME="$work/config"
 export XDG_RUNTIME_DIR="$work/runtime"
 export PATH="$work/bin:$PATH"
@@ -64,7 +68,7 @@ echo "  $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//'), $
     "load $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "  Qt $(pkg-config --modversion Qt6Widgets 2> /dev/null || echo '?'), X display $DISPLAY (Xvfb, no window manager)"
 echo
-echo "== start to window shown, memory, idle CPU ($runs runs each, in turn)"
+echo "== start to window mapped and shown, memory, idle CPU ($runs runs each, in turn)"
 "$build/startup_probe" "$runs" "$idle" \
     "ZT-VOLTRAIL-V1=$build/voltrail/src/app/ZT-VOLTRAIL-V1" "bare-window=$build/bare_window"
 echo
