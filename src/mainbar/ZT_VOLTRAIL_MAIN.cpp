@@ -7,6 +7,7 @@
 #include "dialogs/ZT_VOLTRAIL_RUN_OPTION_WINDOW.h"
 #include "mainbar/TaskBarEntry.h"
 #include "remote/ZT_VOLTRAIL_SGUI_SIMPLE.h"
+#include "ui/AfterFirstPaint.h"
 #include "ui/Controls.h"
 #include "ui/TickBox.h"
 #include "ui/WindowPlacement.h"
@@ -32,7 +33,6 @@ ZT_VOLTRAIL_MAIN::ZT_VOLTRAIL_MAIN(Services& services)
 {
     setObjectName(QStringLiteral("ZT_VOLTRAIL_MAIN"));
     setWindowTitle(QStringLiteral("ZT-VOLTRAIL"));
-    setWindowIcon(Picture("app"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     KeepOutOfTaskBar(*this);
 
@@ -62,12 +62,15 @@ ZT_VOLTRAIL_MAIN::ZT_VOLTRAIL_MAIN(Services& services)
 
     // The bar shows only pictures, so nothing it needs to appear loads the
     // font database (about ten milliseconds). Its hidden controls keep it that
-    // way: the frame gets its caption once the bar is up, and the hidden text
-    // boxes are labels, which hold a text without laying it out.
+    // way: the hidden text boxes are labels, which hold a text without laying
+    // it out, and the frame gets its caption once the bar has been painted.
+    // So does the window icon, which the frame shows (every size of it is
+    // decoded for the window manager).
     RUN_NOW_SELECTOR_FRAME = new QGroupBox(this);
     RUN_NOW_SELECTOR_FRAME->setObjectName(QStringLiteral("RUN_NOW_SELECTOR_FRAME"));
-    QTimer::singleShot(0, RUN_NOW_SELECTOR_FRAME, [frame = RUN_NOW_SELECTOR_FRAME] {
-        frame->setTitle(QStringLiteral("Run Now Button"));
+    new AfterFirstPaint(*this, [this] {
+        RUN_NOW_SELECTOR_FRAME->setTitle(QStringLiteral("Run Now Button"));
+        setWindowIcon(Picture("app"));
     });
     SHUTDOWN_TICKBOX = MakeTickBox(RUN_NOW_SELECTOR_FRAME, "SHUTDOWN_TICKBOX", QStringLiteral("Shutdown"));
     RESTART_TICKBOX = MakeTickBox(RUN_NOW_SELECTOR_FRAME, "RESTART_TICKBOX", QStringLiteral("Restart"));

@@ -25,13 +25,15 @@ class BarTestBase : public WindowTestBase {
 protected:
     std::unique_ptr<ZT_VOLTRAIL_MAIN> bar;
 
-    // Loads the bar from the store as it stands now, shown and exposed.
+    // Loads the bar from the store as it stands now, shown and exposed, with
+    // what it leaves until it has been painted (its icon, the frame's caption).
     void OpenBar()
     {
         bar = std::make_unique<ZT_VOLTRAIL_MAIN>(*services);
         bar->Form_Load();
         bar->show();
         QVERIFY(QTest::qWaitForWindowExposed(bar.get()));
+        QTRY_VERIFY(!bar->windowIcon().isNull());
     }
 
     // The keys written to the store so far, in order.
