@@ -1,10 +1,10 @@
 #include "ui/PictureIconEngine.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
+#include <QResource>
 #include <QStyle>
 #include <QStyleOption>
 #include <algorithm>
@@ -13,20 +13,39 @@ using namespace Qt::StringLiterals;
 
 namespace voltrail {
 
-PictureIconEngine::PictureIconEngine(const QString& folder) : folder_(folder)
+namespace {
+
+class ResourceFolder final : public QResource {
+public:
+    using QResource::children;
+    using QResource::QResource;
+};
+
+} // namespace
+
+PictureIconEngine::PictureIconEngine(const QString& folder) : folder_(folder) {}
+
+const QList<int>& PictureIconEngine::Sides()
 {
-    // Named <px>.png; a name filter would compile a pattern for every picture.
-    for (const QString& file : QDir(folder).entryList(QDir::Files))
-        if (const int side = QStringView(file).chopped(4).toInt(); side > 0 && file.endsWith(".png"_L1))
-            sides_.append(side);
-    std::sort(sides_.begin(), sides_.end());
+    // Listed when first asked: a button made is not yet a button painted.
+    if (!sides_) {
+        sides_.emplace();
+        // Named <px>.png, read straight from the resource tree: listing it as
+        // a folder would build file information for every entry.
+        for (const QString& file : ResourceFolder(folder_).children())
+            if (const int side = QStringView(file).chopped(4).toInt(); side > 0 && file.endsWith(".png"_L1))
+                sides_->append(side);
+        std::sort(sides_->begin(), sides_->end());
+    }
+    return *sides_;
 }
 
-int PictureIconEngine::BestSide(const QSize& size) const
+int PictureIconEngine::BestSide(const QSize& size)
 {
+    const QList<int>& sides = Sides();
     const int wanted = qMax(size.width(), size.height());
-    const auto it = std::lower_bound(sides_.cbegin(), sides_.cend(), wanted);
-    return it != sides_.cend() ? *it : sides_.last();
+    const auto it = std::lower_bound(sides.cbegin(), sides.cend(), wanted);
+    return it != sides.cend() ? *it : sides.last();
 }
 
 QPixmap PictureIconEngine::Drawn(int side)
@@ -43,7 +62,7 @@ QPixmap PictureIconEngine::Drawn(int side)
 
 QPixmap PictureIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State)
 {
-    if (sides_.isEmpty() || size.isEmpty())
+    if (Sides().isEmpty() || size.isEmpty())
         return {};
     QPixmap pixmap = Drawn(BestSide(size));
     if (pixmap.width() > size.width() || pixmap.height() > size.height())
@@ -69,7 +88,7 @@ void PictureIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode 
 
 QSize PictureIconEngine::actualSize(const QSize& size, QIcon::Mode, QIcon::State)
 {
-    if (sides_.isEmpty())
+    if (Sides().isEmpty())
         return {};
     const int side = qMin(BestSide(size), qMin(size.width(), size.height()));
     return QSize(side, side);
@@ -78,7 +97,7 @@ QSize PictureIconEngine::actualSize(const QSize& size, QIcon::Mode, QIcon::State
 QList<QSize> PictureIconEngine::availableSizes(QIcon::Mode, QIcon::State)
 {
     QList<QSize> sizes;
-    for (const int side : sides_)
+    for (const int side : Sides())
         sizes.append(QSize(side, side));
     return sizes;
 }
@@ -95,7 +114,7 @@ QString PictureIconEngine::key() const
 
 bool PictureIconEngine::isNull()
 {
-    return sides_.isEmpty();
+    return Sides().isEmpty();
 }
 
 } // namespace voltrail

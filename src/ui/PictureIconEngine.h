@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+#include <optional>
 
 namespace voltrail {
 
@@ -27,11 +28,13 @@ public:
 
 private:
     // The smallest drawn size that covers the request, else the largest.
-    int BestSide(const QSize& size) const;
+    int BestSide(const QSize& size);
+    // The drawn sizes, smallest first.
+    const QList<int>& Sides();
     QPixmap Drawn(int side);
 
     QString folder_;
-    QList<int> sides_;
+    std::optional<QList<int>> sides_;
     QHash<int, QPixmap> decoded_;
 };
 
