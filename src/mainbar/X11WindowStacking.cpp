@@ -40,17 +40,25 @@ X11WindowStacking::X11WindowStacking(xcb_connection_t* connection) : connection_
     const xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection_));
     if (screens.rem > 0)
         root_ = screens.data->root;
-    // All three requests go out before the first reply is awaited.
-    const auto active = InternRequest(connection_, "_NET_ACTIVE_WINDOW");
-    const auto state = InternRequest(connection_, "_NET_WM_STATE");
-    const auto above = InternRequest(connection_, "_NET_WM_STATE_ABOVE");
-    activeWindowAtom_ = InternReply(connection_, active);
-    stateAtom_ = InternReply(connection_, state);
-    aboveAtom_ = InternReply(connection_, above);
+    requests_[0] = InternRequest(connection_, "_NET_ACTIVE_WINDOW").sequence;
+    requests_[1] = InternRequest(connection_, "_NET_WM_STATE").sequence;
+    requests_[2] = InternRequest(connection_, "_NET_WM_STATE_ABOVE").sequence;
+    collected_ = false;
+}
+
+void X11WindowStacking::CollectAtoms()
+{
+    if (collected_)
+        return;
+    collected_ = true;
+    activeWindowAtom_ = InternReply(connection_, {requests_[0]});
+    stateAtom_ = InternReply(connection_, {requests_[1]});
+    aboveAtom_ = InternReply(connection_, {requests_[2]});
 }
 
 WindowHandle X11WindowStacking::ForegroundWindow()
 {
+    CollectAtoms();
     if (!root_ || activeWindowAtom_ == XCB_ATOM_NONE)
         return 0;
     const auto cookie = xcb_get_property(connection_, 0, root_, activeWindowAtom_, XCB_ATOM_WINDOW, 0, 1);
@@ -68,6 +76,7 @@ WindowHandle X11WindowStacking::ForegroundWindow()
 
 void X11WindowStacking::SetTopmost(WindowHandle window, bool topmost)
 {
+    CollectAtoms();
     if (window == 0 || !root_ || stateAtom_ == XCB_ATOM_NONE || aboveAtom_ == XCB_ATOM_NONE)
         return;
     xcb_client_message_event_t message;

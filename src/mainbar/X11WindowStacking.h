@@ -22,7 +22,14 @@ public:
     void SetTopmost(WindowHandle window, bool topmost) override;
 
 private:
+    // The atoms are asked for when the backend is made and their answers
+    // collected at first use (the first keeper tick), so the bar does not
+    // wait for the X server before it is shown.
+    void CollectAtoms();
+
     xcb_connection_t* connection_;
+    unsigned int requests_[3] = {};
+    bool collected_ = true;
     std::uint32_t root_ = 0;
     std::uint32_t activeWindowAtom_ = 0;
     std::uint32_t stateAtom_ = 0;
