@@ -50,7 +50,8 @@ int main(int argc, char** argv)
 
     QSettingsBackend backend("ZT-VOLTRAIL-V1");
     SettingsStore store(backend);
-    ProcessLauncher launcher;
+    ChildReaper launcherChildren;
+    ProcessLauncher launcher{launcherChildren};
     NullWindowStacking stacking("bench");
     Services services{store, launcher, stacking};
 

@@ -1,6 +1,7 @@
 #include "actions/ProcessLauncher.h"
 
 #include "actions/WindowsCommandLine.h"
+#include "text/PlainText.h"
 
 #include <cstdio>
 #include <optional>
@@ -74,6 +75,12 @@ std::optional<std::wstring> SystemShutdown()
     return directory + L"\\shutdown.exe";
 }
 
+void ReportNotStarted(const std::string& commandLine, const std::string& reason)
+{
+    const std::string line = "ZT-VOLTRAIL: cannot start " + QuoteCommand(commandLine) + ": " + reason;
+    std::fprintf(stderr, "%s\n", ReportLine(line).c_str());
+}
+
 } // namespace
 
 void ProcessLauncher::Launch(const std::string& commandLine, std::int16_t windowStyle)
@@ -81,8 +88,7 @@ void ProcessLauncher::Launch(const std::string& commandLine, std::int16_t window
     // A NUL would end the line early and start something other than what
     // the caller shows: refuse it.
     if (commandLine.find('\0') != std::string::npos) {
-        std::fprintf(stderr, "ZT-VOLTRAIL: cannot start \"%s\": the command line holds a NUL character\n",
-                     commandLine.c_str());
+        ReportNotStarted(commandLine, "the command line holds a NUL character");
         return;
     }
     // The started program reads its name by the C runtime's rule; a line
@@ -90,8 +96,7 @@ void ProcessLauncher::Launch(const std::string& commandLine, std::int16_t window
     // program to the search alone.
     const auto words = SplitWindowsCommandLine(commandLine);
     if (words.front().empty()) {
-        std::fprintf(stderr, "ZT-VOLTRAIL: cannot start \"%s\": the command line names no program\n",
-                     commandLine.c_str());
+        ReportNotStarted(commandLine, "the command line names no program");
         return;
     }
     std::optional<std::wstring> application;
@@ -100,8 +105,8 @@ void ProcessLauncher::Launch(const std::string& commandLine, std::int16_t window
     if (NamesSystemShutdown(words.front()) || NamesSystemShutdown(FirstSearchedName(commandLine))) {
         application = SystemShutdown();
         if (!application) {
-            std::fprintf(stderr, "ZT-VOLTRAIL: cannot start \"%s\": the system directory is not known: %s\n",
-                         commandLine.c_str(), SystemMessage(GetLastError()).c_str());
+            ReportNotStarted(commandLine,
+                             "the system directory is not known: " + SystemMessage(GetLastError()));
             return;
         }
     }
@@ -117,8 +122,7 @@ void ProcessLauncher::Launch(const std::string& commandLine, std::int16_t window
 
     if (!CreateProcessW(application ? application->c_str() : nullptr, line.data(), nullptr, nullptr, FALSE, 0,
                         nullptr, nullptr, &startup, &info)) {
-        std::fprintf(stderr, "ZT-VOLTRAIL: cannot start \"%s\": %s\n", commandLine.c_str(),
-                     SystemMessage(GetLastError()).c_str());
+        ReportNotStarted(commandLine, SystemMessage(GetLastError()));
         return;
     }
     CloseHandle(info.hThread);

@@ -1,4 +1,5 @@
 // Builds the real collaborators and hands them to the main bar.
+#include "actions/ChildReaper.h"
 #include "actions/ProcessLauncher.h"
 #include "linuxlayer/ShutdownCommandLayer.h"
 #include "mainbar/WindowStackingFactory.h"
@@ -31,7 +32,8 @@ int main(int argc, char* argv[])
     const std::string section = voltrail::CurrentExecutableSection(argc > 0 && argv[0] ? argv[0] : "");
     voltrail::QSettingsBackend backend(section);
     voltrail::SettingsStore settings(backend);
-    voltrail::ProcessLauncher processes;
+    voltrail::ChildReaper children;
+    voltrail::ProcessLauncher processes(children);
     // Without Windows' own `shutdown`, its lines are carried out by a layer of ours.
     const auto notifier = voltrail::MakeDesktopNotifier();
     const auto shutdownLayer = voltrail::MakeShutdownCommandLayer(processes, *notifier);

@@ -3,6 +3,8 @@
 #include "text/PlainText.h"
 
 #include <algorithm>
+#include <string_view>
+#include <vector>
 
 namespace voltrail {
 
@@ -45,7 +47,10 @@ Notification ComposeFailureNotice(std::span<const ShutdownFailure> failures, siz
     if (total == 1) {
         const ShutdownFailure& f = failures.front();
         const std::string line = TruncateUtf8(SafeLine(f.windowsLine), kLongestShownLine);
-        return {FailureSummary(f.subject), EscapeMarkup(line) + "\n" + EscapeMarkup(SafeLine(f.reason))};
+        std::string body = EscapeMarkup(line) + "\n" + EscapeMarkup(SafeLine(f.reason));
+        if (!f.advice.empty())
+            body += "\n" + EscapeMarkup(f.advice);
+        return {FailureSummary(f.subject), body};
     }
     const Action first = failures.front().subject.action;
     const bool sameAction = std::all_of(failures.begin(), failures.end(),
@@ -63,6 +68,13 @@ Notification ComposeFailureNotice(std::span<const ShutdownFailure> failures, siz
     }
     if (total > listed)
         body += "\n" + std::to_string(total - listed) + " more not listed";
+    std::vector<std::string_view> advised;
+    for (const ShutdownFailure& f : failures) {
+        if (f.advice.empty() || std::find(advised.begin(), advised.end(), f.advice) != advised.end())
+            continue;
+        advised.push_back(f.advice);
+        body += "\n" + EscapeMarkup(f.advice);
+    }
     return {GroupSummary(failures, total), body};
 }
 

@@ -19,20 +19,21 @@ void LinuxShutdownLauncher::Launch(const std::string& commandLine, std::int16_t 
     }
     const std::uint64_t press = reporter_->LineArrived();
     if (translation.outcome == ShutdownTranslation::Outcome::Refuse) {
-        reporter_->Refused(press, commandLine, translation.reason);
+        reporter_->Refused(press, commandLine, translation.subject, translation.reason);
         return;
     }
     // The tool launcher splits the line by the same rules, so the tool gets
     // exactly these words, whatever they hold.
     const auto line = JoinWindowsCommandLine(translation.words);
     if (!line) {
-        reporter_->Unwritable(press, commandLine);
+        reporter_->Unwritable(press, commandLine, translation.subject);
         return;
     }
     tools_.LaunchTool(*line, [reporter = std::weak_ptr(reporter_), press, commandLine, toolLine = *line,
+                              subject = translation.subject,
                               program = translation.words.front()](const ToolEnd& end) {
         if (const auto live = reporter.lock())
-            live->ToolEnded(press, commandLine, toolLine, program, end);
+            live->ToolEnded(press, commandLine, subject, toolLine, program, end);
     });
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "linuxlayer/LinuxShutdownTranslation.h"
 #include "actions/ShellLauncher.h"
+#include "linuxlayer/LinuxShutdownTranslation.h"
 #include "linuxlayer/ShutdownFailureReporter.h"
 #include "linuxlayer/ToolLauncher.h"
 

@@ -1,7 +1,8 @@
 #include "linuxlayer/LinuxShutdownTranslation.h"
 
-#include "text/Utf8.h"
 #include "actions/WindowsCommandLine.h"
+#include "text/PlainText.h"
+#include "text/Utf8.h"
 
 #include <optional>
 
@@ -15,6 +16,11 @@ constexpr unsigned long kLongestTimeout = 315360000;
 constexpr unsigned long kDefaultTimeout = 30;
 // The longest DNS name.
 constexpr size_t kLongestComputerName = 253;
+// Longer names are cut in summaries; the body holds the whole line.
+constexpr size_t kLongestShownName = 64;
+// `net rpc shutdown` reads a time-out of 0 as "use my default" (20 seconds);
+// this is the least delay it can send.
+constexpr unsigned long kLeastNetTimeout = 1;
 
 using Outcome = ShutdownTranslation::Outcome;
 
@@ -30,17 +36,17 @@ std::string Lower(std::string_view s)
 
 std::string Quoted(std::string_view s)
 {
-    return "\"" + std::string(s) + "\"";
+    return QuoteTyped(s);
 }
 
 ShutdownTranslation Refuse(std::string reason)
 {
-    return {Outcome::Refuse, {}, std::move(reason)};
+    return {Outcome::Refuse, {}, std::move(reason), {}};
 }
 
 ShutdownTranslation Start(std::vector<std::string> words)
 {
-    return {Outcome::Start, std::move(words), {}};
+    return {Outcome::Start, std::move(words), {}, {}};
 }
 
 bool IsAsciiAlnum(unsigned char c)
@@ -48,11 +54,14 @@ bool IsAsciiAlnum(unsigned char c)
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-// Blanks, controls and invisible marks outside ASCII: never part of a name.
-bool IsForeignBlankOrControl(char32_t cp)
+// Blanks, controls, invisible format characters (bidi controls, zero-width
+// marks) and non-characters outside ASCII: never part of a name, and able to
+// make one name read as another.
+bool IsForeignBlankOrInvisible(char32_t cp)
 {
-    return (cp >= 0x80 && cp <= 0xA0) || (cp >= 0x2000 && cp <= 0x200F) || cp == 0x2028 || cp == 0x2029 ||
-           cp == 0x202F || cp == 0x205F || cp == 0x3000 || cp == 0xFEFF || cp == 0xFFFE || cp == 0xFFFF;
+    return IsControl(cp) || IsInvisibleFormat(cp) || cp == 0xA0 || (cp >= 0x2000 && cp <= 0x200A) ||
+           cp == 0x2028 || cp == 0x2029 || cp == 0x202F || cp == 0x205F || cp == 0x3000 || cp == 0xFFFE ||
+           cp == 0xFFFF;
 }
 
 // A computer name as the network knows it: a host name, a NetBIOS name or an
@@ -78,7 +87,7 @@ std::optional<std::string> ComputerNameProblem(std::string_view name)
         const bool ascii = *cp < 0x80;
         const auto c = static_cast<unsigned char>(*cp);
         const bool fits =
-            ascii ? (IsAsciiAlnum(c) || c == '-' || c == '_' || c == '.') : !IsForeignBlankOrControl(*cp);
+            ascii ? (IsAsciiAlnum(c) || c == '-' || c == '_' || c == '.') : !IsForeignBlankOrInvisible(*cp);
         if (!fits) {
             return "the computer name " + Quoted(name) + " holds " + Quoted(name.substr(start, i - start)) +
                    ", which no computer name holds";
@@ -133,7 +142,31 @@ struct Switches {
     bool force = false;
     std::optional<std::string> computer;
     std::optional<unsigned long> timeout;
+    bool computerGiven = false; // also when the name was refused
+    bool timeoutGiven = false;
 };
+
+ShutdownSubject::Action ActionOfSwitch(char letter)
+{
+    using Action = ShutdownSubject::Action;
+    switch (letter) {
+    case 's':
+        return Action::Shutdown;
+    case 'g':
+    case 'r':
+        return Action::Restart;
+    case 'h':
+        return Action::Hibernate;
+    case 'l':
+        return Action::Logoff;
+    case 'a':
+        return Action::Abort;
+    case 'i':
+        return Action::Dialog;
+    default:
+        return Action::Unknown;
+    }
+}
 
 ShutdownTranslation EndSession(const LocalSession& session)
 {
@@ -175,7 +208,8 @@ ShutdownTranslation Carry(const Switches& s, const LocalSession& session)
             return Refuse("a delayed shutdown or restart of this computer cannot be carried out here");
         return Start({"systemctl", restart ? "reboot" : "poweroff"});
     }
-    std::vector<std::string> words{"net", "rpc", "shutdown", "-S", *s.computer, "-t", std::to_string(delay)};
+    const unsigned long sent = delay == 0 ? kLeastNetTimeout : delay;
+    std::vector<std::string> words{"net", "rpc", "shutdown", "-S", *s.computer, "-t", std::to_string(sent)};
     if (restart)
         words.push_back("-r");
     // A time-out above 0 implies /f, as with Windows' own command.
@@ -195,53 +229,78 @@ ShutdownTranslation TranslateShutdownCommand(std::string_view commandLine, const
     if (program != "shutdown" && program != "shutdown.exe")
         return {};
 
+    // The whole line is read even past its first fault, so that a refusal
+    // still names the action and computer; the first fault is the reason.
     Switches s;
+    ShutdownSubject subject;
+    std::optional<std::string> fault;
+    const auto refuse = [&fault](std::string reason) {
+        if (!fault)
+            fault = std::move(reason);
+    };
     for (size_t i = 1; i < words.size(); ++i) {
         const std::string& word = words[i];
-        if (word.size() < 2 || (word.front() != '/' && word.front() != '-'))
-            return Refuse("unexpected word " + Quoted(word));
+        if (word.size() < 2 || (word.front() != '/' && word.front() != '-')) {
+            refuse("unexpected word " + Quoted(word));
+            continue;
+        }
         const std::string name = Lower(word.substr(1));
         if (name.size() == 1 && std::string_view("sgrhlai").find(name.front()) != std::string_view::npos) {
             if (name == "i" && i != 1)
-                return Refuse(Quoted(word) + " must be the first switch");
-            if (s.actionLetter != 0)
-                return Refuse(Quoted(s.action) + " and " + Quoted(word) + " cannot be given together");
+                refuse(Quoted(word) + " must be the first switch");
+            if (s.actionLetter != 0) {
+                refuse(Quoted(s.action) + " and " + Quoted(word) + " cannot be given together");
+                continue;
+            }
             s.action = word;
             s.actionLetter = name.front();
+            subject.action = ActionOfSwitch(s.actionLetter);
         } else if (name == "f") {
             if (s.force)
-                return Refuse(Quoted(word) + " is given twice");
+                refuse(Quoted(word) + " is given twice");
             s.force = true;
-        } else if (name == "m") {
-            if (s.computer)
-                return Refuse(Quoted(word) + " is given twice");
-            if (i + 1 == words.size())
-                return Refuse(Quoted(word) + " is not followed by a computer name");
-            const std::string& target = words[++i];
-            if (target.size() < 2 || target[0] != '\\' || target[1] != '\\')
-                return Refuse(Quoted(target) + " is not a computer name written as \\\\NAME");
-            const std::string computer = target.substr(2);
-            if (const auto problem = ComputerNameProblem(computer))
-                return Refuse(*problem);
-            s.computer = computer;
-        } else if (name == "t") {
-            if (s.timeout)
-                return Refuse(Quoted(word) + " is given twice");
-            if (i + 1 == words.size())
-                return Refuse(Quoted(word) + " is not followed by a time-out");
-            const std::string& text = words[++i];
-            s.timeout = ParseTimeout(text);
-            if (!s.timeout) {
-                return Refuse("the time-out " + Quoted(text) + " is not a whole number from 0 to " +
-                              std::to_string(kLongestTimeout));
+        } else if (name == "m" || name == "t") {
+            // Each takes the next word; given twice, the second is skipped.
+            const bool computer = name == "m";
+            subject.remote = subject.remote || computer;
+            bool& given = computer ? s.computerGiven : s.timeoutGiven;
+            if (given) {
+                refuse(Quoted(word) + " is given twice");
+                i += i + 1 < words.size() ? 1 : 0;
+                continue;
+            }
+            given = true;
+            if (i + 1 == words.size()) {
+                refuse(Quoted(word) +
+                       (computer ? " is not followed by a computer name" : " is not followed by a time-out"));
+                continue;
+            }
+            const std::string& value = words[++i];
+            if (computer) {
+                std::string_view target = value;
+                const bool written = target.starts_with("\\\\");
+                if (written)
+                    target.remove_prefix(2);
+                subject.computer = TruncateUtf8(SafeLine(target), kLongestShownName);
+                if (!written)
+                    refuse(Quoted(value) + " is not a computer name written as \\\\NAME");
+                else if (const auto problem = ComputerNameProblem(target))
+                    refuse(*problem);
+                else
+                    s.computer = std::string(target);
+            } else if (!(s.timeout = ParseTimeout(value))) {
+                refuse("the time-out " + Quoted(value) + " is not a whole number from 0 to " +
+                       std::to_string(kLongestTimeout));
             }
         } else {
-            return Refuse(Quoted(word) + " is not a switch that can be carried out here");
+            refuse(Quoted(word) + " is not a switch that can be carried out here");
         }
     }
     if (s.actionLetter == 0)
-        return Refuse("no action is given (/s, /g, /r, /h, /l, /a or /i)");
-    return Carry(s, session);
+        refuse("no action is given (/s, /g, /r, /h, /l, /a or /i)");
+    ShutdownTranslation translation = fault ? Refuse(*fault) : Carry(s, session);
+    translation.subject = std::move(subject);
+    return translation;
 }
 
 } // namespace voltrail

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "linuxlayer/ShutdownSubject.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +25,8 @@ struct ShutdownTranslation {
     Outcome outcome = Outcome::NotShutdown;
     std::vector<std::string> words; // the program, then its arguments
     std::string reason;
+    // What the line asks for, as far as it can be read: refused lines too.
+    ShutdownSubject subject;
 };
 
 // Reads a line whose program is `shutdown` or `shutdown.exe` (any letter case)
@@ -31,12 +35,15 @@ struct ShutdownTranslation {
 //   /h                            systemctl hibernate
 //   /l                            loginctl terminate-session ID | terminate-user USER
 //   /s, /g or /r /m \\NAME /t T   net rpc shutdown -S NAME -t T [-r] [-f]
+//                                 (T of 0 becomes 1: `net` reads 0 as its own
+//                                 default of 20 seconds)
 //   /a /m \\NAME                  net rpc abortshutdown -S NAME
 // -r for /g and /r; -f for /f, and for any time-out above 0, which implies /f
 // on Windows too. Without /t, Windows waits 30 seconds.
 // A line Windows would refuse, or one that cannot be carried out here as
 // Windows would carry it out (a delayed local shutdown, the /i dialog), is
-// refused.
+// refused. Words of the line quoted in a reason are cut to kLongestQuote
+// characters; the reason is raw text, to be made safe where it is shown.
 ShutdownTranslation TranslateShutdownCommand(std::string_view commandLine, const LocalSession& session);
 
 } // namespace voltrail

@@ -1,31 +1,13 @@
 #include "linuxlayer/ShutdownFailureReporter.h"
 
+#include "linuxlayer/FailureAdvice.h"
+#include "text/PlainText.h"
+
 #include <algorithm>
-#include <cstdio>
 
 namespace voltrail {
 
 namespace {
-
-// Late failures of older presses start afresh rather than growing them.
-constexpr size_t kRememberedPresses = 4;
-
-// Typed text goes to a terminal: control characters are shown, not obeyed.
-std::string Printable(std::string_view text)
-{
-    std::string out;
-    for (const char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7F) {
-            char escaped[5];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", u);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
 
 std::string StatusText(const std::string& program, const ToolEnd& end)
 {
@@ -59,53 +41,95 @@ ShutdownFailureReporter::ShutdownFailureReporter(std::ostream& report, DesktopNo
 
 std::uint64_t ShutdownFailureReporter::LineArrived()
 {
-    return presses_.PressAt(clock_());
+    const std::uint64_t id = tracker_.PressAt(clock_());
+    if (presses_.empty() || presses_.back().id != id) {
+        // The press before is no longer the latest: done once its lines are.
+        if (!presses_.empty() && presses_.back().running == 0)
+            Forget(std::prev(presses_.end()));
+        presses_.push_back({id, 0, {}, 0});
+        if (presses_.size() > kRememberedPresses)
+            Forget(presses_.begin());
+    }
+    ++presses_.back().running;
+    return id;
 }
 
 void ShutdownFailureReporter::Refused(std::uint64_t press, const std::string& windowsLine,
-                                      const std::string& reason)
+                                      const ShutdownSubject& subject, const std::string& reason)
 {
-    report_ << "ZT-VOLTRAIL: not carried out \"" << Printable(windowsLine) << "\": " << Printable(reason)
+    report_ << ReportLine("ZT-VOLTRAIL: not carried out " + QuoteCommand(windowsLine) + ": " +
+                          SafeLine(reason))
             << std::endl;
-    Notify(press, {DescribeShutdownLine(windowsLine), windowsLine, reason});
+    Notify(press, {subject, windowsLine, reason});
+    LineEnded(press);
 }
 
-void ShutdownFailureReporter::Unwritable(std::uint64_t press, const std::string& windowsLine)
+void ShutdownFailureReporter::Unwritable(std::uint64_t press, const std::string& windowsLine,
+                                         const ShutdownSubject& subject)
 {
-    Refused(press, windowsLine, "the local command cannot be written as a command line");
+    Refused(press, windowsLine, subject, "the local command cannot be written as a command line");
 }
 
 void ShutdownFailureReporter::ToolEnded(std::uint64_t press, const std::string& windowsLine,
-                                        const std::string& toolLine, const std::string& program,
-                                        const ToolEnd& end)
+                                        const ShutdownSubject& subject, const std::string& toolLine,
+                                        const std::string& program, const ToolEnd& end)
 {
-    if (!end.failed())
-        return;
-    if (end.how == ToolEnd::How::NotStarted) {
-        report_ << "ZT-VOLTRAIL: cannot start \"" << Printable(toolLine) << "\": " << Printable(end.detail)
-                << std::endl;
-    } else {
-        report_ << "ZT-VOLTRAIL: failed \"" << Printable(windowsLine) << "\": " << StatusText(program, end);
-        if (!end.lastErrorLine.empty())
-            report_ << ": " << end.lastErrorLine;
-        report_ << std::endl;
+    if (end.failed()) {
+        std::string advice;
+        if (end.how == ToolEnd::How::NotStarted) {
+            report_ << ReportLine("ZT-VOLTRAIL: cannot start " + QuoteCommand(toolLine) + ": " + end.detail)
+                    << std::endl;
+        } else {
+            std::string line =
+                "ZT-VOLTRAIL: failed " + QuoteCommand(windowsLine) + ": " + StatusText(program, end);
+            if (!end.lastErrorLine.empty())
+                line += ": " + end.lastErrorLine;
+            report_ << ReportLine(line) << std::endl;
+            advice = FailureAdvice(subject, end.errorOutput);
+            if (!advice.empty())
+                report_ << ReportLine("ZT-VOLTRAIL: hint: " + advice) << std::endl;
+        }
+        Notify(press, {subject, windowsLine, ToolEndReason(program, end), advice});
     }
-    Notify(press, {DescribeShutdownLine(windowsLine), windowsLine, ToolEndReason(program, end)});
+    LineEnded(press);
 }
 
 void ShutdownFailureReporter::Notify(std::uint64_t press, ShutdownFailure failure)
 {
-    auto it = std::find_if(recent_.begin(), recent_.end(), [&](const Press& p) { return p.id == press; });
-    if (it == recent_.end()) {
-        recent_.push_back({press, {}, 0});
-        if (recent_.size() > kRememberedPresses)
-            recent_.pop_front();
-        it = std::prev(recent_.end());
+    auto it = Find(press);
+    if (it == presses_.end()) {
+        // Forgotten beyond the limit: a notification of its own.
+        notifier_.Show(press, ComposeFailureNotice(std::span(&failure, 1), 1));
+        notifier_.Forget(press);
+        return;
     }
     ++it->total;
     if (it->failures.size() < kListedFailures)
         it->failures.push_back(std::move(failure));
     notifier_.Show(press, ComposeFailureNotice(it->failures, it->total));
+}
+
+void ShutdownFailureReporter::LineEnded(std::uint64_t press)
+{
+    const auto it = Find(press);
+    if (it == presses_.end())
+        return;
+    if (it->running > 0)
+        --it->running;
+    if (it->running == 0 && std::next(it) != presses_.end())
+        Forget(it);
+}
+
+std::deque<ShutdownFailureReporter::Press>::iterator ShutdownFailureReporter::Find(std::uint64_t press)
+{
+    return std::find_if(presses_.begin(), presses_.end(), [&](const Press& p) { return p.id == press; });
+}
+
+void ShutdownFailureReporter::Forget(std::deque<Press>::iterator press)
+{
+    if (press->total > 0)
+        notifier_.Forget(press->id);
+    presses_.erase(press);
 }
 
 } // namespace voltrail

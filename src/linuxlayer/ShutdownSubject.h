@@ -6,7 +6,8 @@
 namespace voltrail {
 
 // What a Windows `shutdown` line asks for and of which computer, read as far
-// as it can be read: also from lines that are refused.
+// as it can be read: also from lines that are refused (the translation reads
+// it).
 struct ShutdownSubject {
     enum class Action { Shutdown, Restart, Hibernate, Logoff, Abort, Dialog, Unknown };
     Action action = Action::Unknown;
@@ -15,8 +16,6 @@ struct ShutdownSubject {
 
     bool operator==(const ShutdownSubject&) const = default;
 };
-
-ShutdownSubject DescribeShutdownLine(std::string_view commandLine);
 
 // "Remote restart of SRV07 failed", "Shutdown of this computer failed".
 std::string FailureSummary(const ShutdownSubject& subject);

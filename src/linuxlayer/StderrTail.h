@@ -23,7 +23,8 @@ public:
     // start was dropped begins with "…". Empty when nothing was written.
     std::string LastLine() const;
 
-    size_t kept() const { return buffer_.size(); }
+    // The bytes kept, as written.
+    const std::string& kept() const { return buffer_; }
 
 private:
     size_t capacity_;

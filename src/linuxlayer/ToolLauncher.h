@@ -17,6 +17,8 @@ struct ToolEnd {
     std::string detail;
     // The tool's last line on standard error (safe text), or empty.
     std::string lastErrorLine;
+    // The end of what it wrote there, as written: what the failure is read from.
+    std::string errorOutput = {};
 
     bool failed() const { return how != How::Exited || code != 0; }
 };

@@ -1,25 +1,19 @@
 #include "linuxlayer/ToolProcessLauncher.h"
 
-#include "actions/SpawnSetup_unix.h"
+#include "actions/ProcessStart_unix.h"
 #include "linuxlayer/StderrTail.h"
-#include "actions/WindowsCommandLine.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
-#include <QStandardPaths>
 #include <QTimer>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
-#include <spawn.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <utility>
-#include <vector>
-
-extern char** environ;
 
 namespace voltrail {
 
@@ -126,12 +120,13 @@ private:
 
         ToolEnd end;
         if (result < 0) {
-            end = {ToolEnd::How::Exited, 0, {}, {}}; // collected elsewhere: nothing known
+            end = {}; // collected elsewhere: nothing known
         } else if (WIFSIGNALED(status)) {
             const char* name = strsignal(WTERMSIG(status));
-            end = {ToolEnd::How::Signalled, WTERMSIG(status), name ? name : "", tail_.LastLine()};
+            end = {ToolEnd::How::Signalled, WTERMSIG(status), name ? name : "", tail_.LastLine(),
+                   tail_.kept()};
         } else {
-            end = {ToolEnd::How::Exited, WEXITSTATUS(status), {}, tail_.LastLine()};
+            end = {ToolEnd::How::Exited, WEXITSTATUS(status), {}, tail_.LastLine(), tail_.kept()};
         }
         ended_ = true;
         auto onEnd = std::exchange(onEnd_, nullptr);
@@ -153,53 +148,38 @@ private:
 
 ToolEnd NotStarted(std::string why)
 {
-    return {ToolEnd::How::NotStarted, 0, std::move(why), {}};
+    return {ToolEnd::How::NotStarted, 0, std::move(why), {}, {}};
 }
 
 } // namespace
+
+ToolProcessLauncher::ToolProcessLauncher()
+{
+    // Written to once we have gone, our end of the pipe raises SIGPIPE; the
+    // tool inherits it ignored and gets an error it can shrug off instead.
+    std::signal(SIGPIPE, SIG_IGN);
+}
 
 void ToolProcessLauncher::LaunchTool(const std::string& commandLine, EndHandler onEnd)
 {
     if (!QCoreApplication::instance())
         return onEnd(NotStarted("there is no event loop to watch the tool on"));
-    if (commandLine.find('\0') != std::string::npos)
-        return onEnd(NotStarted("the command line holds a NUL character"));
-    const auto words = SplitWindowsCommandLine(commandLine);
-    if (words.empty() || words.front().empty())
-        return onEnd(NotStarted("the command line names no program"));
-    const QString name = QString::fromStdString(words.front());
-    const QString found = name.contains(QLatin1Char('/')) ? name : QStandardPaths::findExecutable(name);
-    if (found.isEmpty())
-        return onEnd(NotStarted("no program \"" + words.front() + "\" on PATH"));
-    const std::string program = found.toStdString();
-
-    std::vector<std::string> arguments(words.begin(), words.end());
-    std::vector<char*> argv;
-    for (auto& word : arguments)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
-
     int pipeFds[2];
     if (pipe2(pipeFds, O_CLOEXEC) != 0)
         return onEnd(NotStarted(std::string("no pipe for its error output: ") + std::strerror(errno)));
     // Only our end is non-blocking: the tool writes as it would to a terminal.
     fcntl(pipeFds[0], F_SETFL, fcntl(pipeFds[0], F_GETFL) | O_NONBLOCK);
-    // Written to once we have gone, our end of the pipe raises SIGPIPE; the
-    // tool inherits it ignored and gets an error it can shrug off instead.
-    std::signal(SIGPIPE, SIG_IGN);
 
     // The tool's standard error is ours to read; it keeps running when the
     // program has ended, and then its writes there must not end it.
-    const SpawnSetup setup({.hidden = true, .stderrFd = pipeFds[1], .keepSigpipeIgnored = true});
-    pid_t pid = 0;
-    const int error =
-        posix_spawn(&pid, program.c_str(), setup.actions(), setup.attributes(), argv.data(), environ);
+    const ProcessStart started =
+        StartCommandLine(commandLine, {.hidden = true, .stderrFd = pipeFds[1], .keepSigpipeIgnored = true});
     ::close(pipeFds[1]);
-    if (error != 0) {
+    if (!started.problem.empty()) {
         ::close(pipeFds[0]);
-        return onEnd(NotStarted(program + ": " + std::strerror(error)));
+        return onEnd(NotStarted(started.problem));
     }
-    new ToolWatch(pid, pipeFds[0], std::move(onEnd));
+    new ToolWatch(started.pid, pipeFds[0], std::move(onEnd));
 }
 
 } // namespace voltrail

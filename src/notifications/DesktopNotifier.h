@@ -15,11 +15,15 @@ struct Notification {
 
 // Shows notifications on the desktop without ever blocking the caller. A
 // notification shown for a group replaces the one shown before for the same
-// group. Where no notification can be shown, nothing happens.
+// group, until the group is forgotten: the caller says when, and so sets the
+// only limit on what is remembered. Where no notification can be shown,
+// nothing happens.
 class DesktopNotifier {
 public:
     virtual ~DesktopNotifier() = default;
     virtual void Show(std::uint64_t group, const Notification& notification) = 0;
+    // The group's notification stays on the desktop but is never replaced.
+    virtual void Forget(std::uint64_t group) = 0;
 };
 
 } // namespace voltrail

@@ -8,6 +8,7 @@ namespace {
 class NullNotifier final : public DesktopNotifier {
 public:
     void Show(std::uint64_t, const Notification&) override {}
+    void Forget(std::uint64_t) override {}
 };
 
 } // namespace

@@ -2,12 +2,26 @@
 
 #include "text/Utf8.h"
 
+#include <cstdio>
+
 namespace voltrail {
 
 namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD"; // U+FFFD
 constexpr std::string_view kEllipsis = "\xE2\x80\xA6";    // U+2026
+
+std::string Escape(char32_t cp)
+{
+    char escaped[12];
+    if (cp <= 0xFF)
+        std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned>(cp));
+    else if (cp <= 0xFFFF)
+        std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(cp));
+    else
+        std::snprintf(escaped, sizeof escaped, "\\U%08X", static_cast<unsigned>(cp));
+    return escaped;
+}
 
 std::string Clean(std::string_view text, bool keepLineEnds)
 {
@@ -26,8 +40,8 @@ std::string Clean(std::string_view text, bool keepLineEnds)
             out += keepLineEnds ? '\n' : ' ';
         else if (*cp == '\t')
             out += ' ';
-        else if (*cp < 0x20 || *cp == 0x7F || (*cp >= 0x80 && *cp < 0xA0))
-            out += kReplacement;
+        else if (IsControl(*cp) || IsInvisibleFormat(*cp))
+            out += Escape(*cp);
         else
             out += text.substr(start, i - start);
     }
@@ -57,6 +71,41 @@ std::string TruncateUtf8(std::string_view text, size_t maxBytes)
     while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
         --end;
     return std::string(text.substr(0, end)) + std::string(kEllipsis);
+}
+
+std::string TruncateChars(std::string_view text, size_t maxChars)
+{
+    if (text.size() <= maxChars)
+        return std::string(text); // fewer bytes than that: fewer characters too
+    if (maxChars == 0)
+        return {};
+    size_t i = 0;
+    size_t chars = 0;
+    size_t keep = 0; // the bytes that leave room for "…"
+    while (i < text.size()) {
+        if (chars == maxChars)
+            return std::string(text.substr(0, keep)) + std::string(kEllipsis);
+        if (!NextCodePoint(text, i))
+            ++i;
+        if (++chars + 1 == maxChars)
+            keep = i;
+    }
+    return std::string(text);
+}
+
+std::string QuoteTyped(std::string_view word)
+{
+    return "\"" + TruncateChars(word, kLongestQuote) + "\"";
+}
+
+std::string QuoteCommand(std::string_view commandLine)
+{
+    return "\"" + TruncateChars(SafeLine(commandLine), kLongestQuotedCommand) + "\"";
+}
+
+std::string ReportLine(std::string_view text)
+{
+    return TruncateChars(SafeLine(text), kLongestReportLine);
 }
 
 std::string EscapeMarkup(std::string_view text)

@@ -37,4 +37,18 @@ std::optional<char32_t> NextCodePoint(std::string_view s, size_t& i)
     return cp;
 }
 
+bool IsControl(char32_t cp)
+{
+    return cp < 0x20 || (cp >= 0x7F && cp < 0xA0);
+}
+
+bool IsInvisibleFormat(char32_t cp)
+{
+    return cp == 0xAD || cp == 0x34F || cp == 0x61C || cp == 0x115F || cp == 0x1160 || cp == 0x17B4 ||
+           cp == 0x17B5 || (cp >= 0x180B && cp <= 0x180F) || (cp >= 0x200B && cp <= 0x200F) ||
+           (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2060 && cp <= 0x206F) || cp == 0x3164 ||
+           (cp >= 0xFE00 && cp <= 0xFE0F) || cp == 0xFEFF || cp == 0xFFA0 || (cp >= 0xFFF9 && cp <= 0xFFFB) ||
+           (cp >= 0x1D173 && cp <= 0x1D17A) || (cp >= 0xE0000 && cp <= 0xE0FFF);
+}
+
 } // namespace voltrail

@@ -10,4 +10,13 @@ namespace voltrail {
 // U+10FFFF.
 std::optional<char32_t> NextCodePoint(std::string_view s, size_t& i);
 
+// C0 and C1 controls and DEL.
+bool IsControl(char32_t cp);
+
+// Characters that show nothing themselves but change how text around them
+// shows: bidi embeddings, overrides, isolates and marks, zero-width spaces and
+// joiners, invisible operators, variation selectors, tags, the soft hyphen,
+// the byte order mark. A name holding one can read as another name.
+bool IsInvisibleFormat(char32_t cp);
+
 } // namespace voltrail

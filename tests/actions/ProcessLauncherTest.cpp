@@ -49,7 +49,8 @@ private slots:
         QFETCH(QString, program);
         QFETCH(QStringList, words);
         const auto before = programs.calls(program).size();
-        ProcessLauncher launcher;
+        ChildReaper launcherChildren;
+        ProcessLauncher launcher{launcherChildren};
         launcher.Launch(line.toStdString(), kStyleHidden);
         QTRY_COMPARE(programs.calls(program).size(), before + 1);
         QCOMPARE(programs.calls(program).last(), words);
@@ -57,7 +58,8 @@ private slots:
 
     void endedProgramsAreCollected()
     {
-        ProcessLauncher launcher;
+        ChildReaper launcherChildren;
+        ProcessLauncher launcher{launcherChildren};
         for (int i = 0; i < 5; ++i)
             launcher.Launch("shutdown /a /m \\\\SRV01", kStyleHidden);
         QElapsedTimer clock;
@@ -71,14 +73,15 @@ private slots:
     void aLineHoldingANulStartsNothing()
     {
         const auto before = programs.calls(QStringLiteral("shutdown")).size();
-        ProcessLauncher launcher;
+        ChildReaper launcherChildren;
+        ProcessLauncher launcher{launcherChildren};
         const char withNul[] = "shutdown /a /m \\\\X\0 /t 1";
         StderrCapture captured;
         launcher.Launch(std::string(withNul, sizeof withNul - 1), kStyleHidden);
-        QCOMPARE(
-            captured.lines(),
-            QStringList{"ZT-VOLTRAIL: cannot start \"shutdown /a /m \\\\X\": the command line holds a NUL "
-                        "character"});
+        QCOMPARE(captured.lines(),
+                 QStringList{
+                     "ZT-VOLTRAIL: cannot start \"shutdown /a /m \\\\X\\x00 /t 1\": the command line holds "
+                     "a NUL character"});
         launcher.Launch("shutdown /a /m \\\\after", kStyleHidden);
         QTRY_COMPARE(programs.calls(QStringLiteral("shutdown")).size(), before + 1);
         QCOMPARE(programs.calls(QStringLiteral("shutdown")).last(), (QStringList{"/a", "/m", "\\\\after"}));
@@ -88,7 +91,8 @@ private slots:
     void aLineStartingWithABlankStartsNothing()
     {
         const auto before = programs.calls(QStringLiteral("shutdown")).size();
-        ProcessLauncher launcher;
+        ChildReaper launcherChildren;
+        ProcessLauncher launcher{launcherChildren};
         launcher.Launch(" shutdown /s /t 0", kStyleHidden);
         launcher.Launch("\tshutdown /h", kStyleHidden);
         launcher.Launch("shutdown /a /m \\\\after", kStyleHidden);
@@ -128,7 +132,8 @@ private slots:
         QTRY_COMPARE(children(), 0); // what earlier tests started has been collected
         const auto before = programs.calls(QStringLiteral("shutdown")).size();
         StderrCapture captured;
-        ProcessLauncher launcher;
+        ChildReaper launcherChildren;
+        ProcessLauncher launcher{launcherChildren};
         launcher.Launch(line.toStdString(), static_cast<std::int16_t>(style));
         QCOMPARE(children(), 0);
         QCOMPARE(captured.lines(), QStringList{report});

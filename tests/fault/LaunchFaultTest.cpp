@@ -31,7 +31,8 @@ private:
     // Five launches, none of which may hold the caller.
     static void launchFiveTimes(const char* line)
     {
-        ProcessLauncher launcher;
+        ChildReaper launcherChildren;
+        ProcessLauncher launcher{launcherChildren};
         QElapsedTimer clock;
         clock.start();
         for (int i = 0; i < 5; ++i)

@@ -3,9 +3,9 @@
 // with /m never becomes a local action and one without it never reaches
 // `net`, and a refusal always says why.
 #include "FuzzCheck.h"
-#include "linuxlayer/LinuxShutdownTranslation.h"
 #include "actions/WindowsCommandLine.h"
 #include "actions/WindowsCommandLineQuoting.h"
+#include "linuxlayer/LinuxShutdownTranslation.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -34,6 +34,7 @@ const std::set<std::string> kToolWords = {
     "-r",
     "-f",
     "30", // Windows' own time-out when the line gives none
+    "1",  // the least delay `net` sends, for a time-out of 0
 };
 
 std::string Lower(std::string s)

@@ -1,9 +1,19 @@
 #include "linuxlayer/FailureNotice.h"
+#include "linuxlayer/LinuxShutdownTranslation.h"
 
 #include <gtest/gtest.h>
 
 using namespace voltrail;
 using Action = ShutdownSubject::Action;
+
+namespace {
+
+ShutdownSubject SubjectOf(const std::string& line)
+{
+    return TranslateShutdownCommand(line, {}).subject;
+}
+
+} // namespace
 
 TEST(ShutdownSubject, EveryLineNamesItsActionAndComputer)
 {
@@ -56,9 +66,9 @@ TEST(ShutdownSubject, EveryLineNamesItsActionAndComputer)
          "Remote shutdown of <b>x</b> failed",
          "<b>x</b>"},
         {"shutdown /a /m \\\\PC\x1b[2J",
-         {Action::Abort, true, "PC\xEF\xBF\xBD[2J"},
-         "Remote abort of PC\xEF\xBF\xBD[2J failed",
-         "PC\xEF\xBF\xBD[2J"},
+         {Action::Abort, true, "PC\\x1B[2J"},
+         "Remote abort of PC\\x1B[2J failed",
+         "PC\\x1B[2J"},
         {"shutdown /a /m SRV", {Action::Abort, true, "SRV"}, "Remote abort of SRV failed", "SRV"},
         {"shutdown /a /m \\\\" + std::string(300, 'n'),
          {Action::Abort, true, std::string(61, 'n') + "\xE2\x80\xA6"},
@@ -66,7 +76,7 @@ TEST(ShutdownSubject, EveryLineNamesItsActionAndComputer)
          std::string(61, 'n') + "\xE2\x80\xA6"},
     };
     for (const auto& c : cases) {
-        const ShutdownSubject subject = DescribeShutdownLine(c.line);
+        const ShutdownSubject subject = SubjectOf(c.line);
         EXPECT_EQ(subject, c.subject) << c.line;
         EXPECT_EQ(FailureSummary(subject), c.summary) << c.line;
         EXPECT_EQ(ComputerLabel(subject), c.label) << c.line;
@@ -77,7 +87,7 @@ namespace {
 
 ShutdownFailure Failure(const std::string& line, const std::string& reason)
 {
-    return {DescribeShutdownLine(line), line, reason};
+    return {SubjectOf(line), line, reason};
 }
 
 } // namespace

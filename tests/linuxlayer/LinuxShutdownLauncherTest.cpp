@@ -1,9 +1,9 @@
 #include "linuxlayer/LinuxShutdownLauncher.h"
 #include "actions/PowerAction.h"
 #include "actions/WindowsCommandLine.h"
-#include "text/PlainText.h"
 #include "support/RecordingLauncher.h"
 #include "support/RecordingNotifier.h"
+#include "text/PlainText.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -44,11 +44,11 @@ TEST(LinuxShutdownLauncher, EveryLineOfTheSystemStartsTheLocalTool)
         {*CommandForLabel(labels::kHibernate), {"systemctl", "hibernate"}},
         {*CommandForLabel(labels::kLogoff), {"loginctl", "terminate-session", "c7"}},
         // The remote run and abort lines.
-        {"shutdown /s /m \\\\SRV01 /t 0", {"net", "rpc", "shutdown", "-S", "SRV01", "-t", "0"}},
-        {"shutdown /g /m \\\\SRV01 /t 0", {"net", "rpc", "shutdown", "-S", "SRV01", "-t", "0", "-r"}},
-        {"shutdown /s /f /m \\\\SRV01 /t 0", {"net", "rpc", "shutdown", "-S", "SRV01", "-t", "0", "-f"}},
+        {"shutdown /s /m \\\\SRV01 /t 0", {"net", "rpc", "shutdown", "-S", "SRV01", "-t", "1"}},
+        {"shutdown /g /m \\\\SRV01 /t 0", {"net", "rpc", "shutdown", "-S", "SRV01", "-t", "1", "-r"}},
+        {"shutdown /s /f /m \\\\SRV01 /t 0", {"net", "rpc", "shutdown", "-S", "SRV01", "-t", "1", "-f"}},
         {"shutdown /g /f /m \\\\SRV01 /t 0",
-         {"net", "rpc", "shutdown", "-S", "SRV01", "-t", "0", "-r", "-f"}},
+         {"net", "rpc", "shutdown", "-S", "SRV01", "-t", "1", "-r", "-f"}},
         {"shutdown /a /m \\\\SRV01", {"net", "rpc", "abortshutdown", "-S", "SRV01"}},
         // A time-out above 0 implies a forced shutdown, as on Windows.
         {"shutdown /s /m \\\\host.example.org /t 30",
@@ -169,7 +169,8 @@ TEST(LinuxShutdownLauncher, LinesThatCannotBeCarriedOutStartNothingAndSayWhy)
         Fixture f;
         f.layer.Launch(c.line, kStyleHidden);
         EXPECT_TRUE(f.inner.launched.empty()) << c.line;
-        EXPECT_EQ(f.report.str(), "ZT-VOLTRAIL: not carried out \"" + c.line + "\": " + c.reason + "\n");
+        EXPECT_EQ(f.report.str(),
+                  "ZT-VOLTRAIL: not carried out \"" + SafeLine(c.line) + "\": " + SafeLine(c.reason) + "\n");
         // The desktop hears of it too, with the reason.
         ASSERT_EQ(f.notifier.shown.size(), 1u) << c.line;
         EXPECT_TRUE(f.notifier.shown[0].notification.body.ends_with("\n" + EscapeMarkup(SafeLine(c.reason))))

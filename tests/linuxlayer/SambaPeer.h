@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QString>
 #include <QTemporaryDir>
@@ -23,6 +24,8 @@ class SambaPeer {
 public:
     static constexpr const char* kUser = "root";
     static constexpr const char* kPassword = "zt-peer-secret";
+    // An account that logs on but may not shut the peer down.
+    static constexpr const char* kRefusedUser = "daemon";
 
     ~SambaPeer() { Stop(); }
 
@@ -87,6 +90,9 @@ abort shutdown script = @DIR@/record.sh abort
         if (!RunToEnd(smbpasswd_, {"-c", conf, "-a", "-s", kUser},
                       QByteArray(kPassword) + '\n' + kPassword + '\n'))
             return QStringLiteral("smbpasswd could not add the user");
+        if (!RunToEnd(smbpasswd_, {"-c", conf, "-a", "-s", kRefusedUser},
+                      QByteArray(kPassword) + '\n' + kPassword + '\n'))
+            return QStringLiteral("smbpasswd could not add the refused user");
         if (!RunToEnd(net_, {"-s", conf, "sam", "rights", "grant", kUser, "SeRemoteShutdownPrivilege"}, {}))
             return QStringLiteral("net could not grant SeRemoteShutdownPrivilege");
 
@@ -122,6 +128,33 @@ abort shutdown script = @DIR@/record.sh abort
         if (!log.open(QIODevice::ReadOnly))
             return {};
         return QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+    // A folder whose `net` is the real one at debug level 10, its debug
+    // output kept: put it first on PATH to see what goes on the wire.
+    QString WatchedNetDir()
+    {
+        QDir(dir_.path()).mkpath(QStringLiteral("bin"));
+        const QString wrapper = dir_.filePath(QStringLiteral("bin/net"));
+        Write(QStringLiteral("bin/net"), QStringLiteral("#!/bin/sh\nexec \"%1\" -d 10 \"$@\" 2>> \"%2\"\n")
+                                             .arg(net_, dir_.filePath(QStringLiteral("net-debug.log")))
+                                             .toUtf8());
+        QFile::setPermissions(wrapper, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return dir_.filePath(QStringLiteral("bin"));
+    }
+
+    // The time-outs `net` sent, as its debug output shows the requests.
+    QList<int> SentTimeouts() const
+    {
+        QFile log(dir_.filePath(QStringLiteral("net-debug.log")));
+        QList<int> timeouts;
+        if (!log.open(QIODevice::ReadOnly))
+            return timeouts;
+        static const QRegularExpression sent(QStringLiteral(R"(^\s*timeout\s*:\s*0x[0-9a-fA-F]+ \((\d+)\))"),
+                                             QRegularExpression::MultilineOption);
+        for (auto it = sent.globalMatch(QString::fromUtf8(log.readAll())); it.hasNext();)
+            timeouts << it.next().captured(1).toInt();
+        return timeouts;
     }
 
     QString ConfigFile() const { return dir_.filePath(QStringLiteral("smb.conf")); }

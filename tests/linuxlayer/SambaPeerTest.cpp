@@ -14,7 +14,8 @@ class SambaPeerTest : public QObject {
     Q_OBJECT
 private:
     test::SambaPeer peer;
-    ProcessLauncher processes;
+    ChildReaper processesChildren;
+    ProcessLauncher processes{processesChildren};
     test::RecordingNotifier notifier;
     std::unique_ptr<ShellLauncher> layer;
     bool started = false;
@@ -39,20 +40,37 @@ private slots:
         // The user's own Samba client credentials, as `net` reads them.
         qputenv("USER", test::SambaPeer::kUser);
         qputenv("PASSWD", test::SambaPeer::kPassword);
+        qputenv("PATH", peer.WatchedNetDir().toUtf8() + ':' + qgetenv("PATH"));
         layer = MakeShutdownCommandLayer(processes, notifier);
         QVERIFY(layer);
     }
 
-    void forcedRestartReachesThePeer()
+    // What the peer is asked, and the delay on the wire: 0 goes as 1, since
+    // `net` would send its own default of 20 seconds for 0.
+    void shutdownReachesThePeerWithItsDelay_data()
     {
-        LaunchAndExpect("shutdown /g /f /m \\\\127.0.0.1 /t 0", "shutdown|-r|-f|");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<int>("delay");
+        QTest::newRow("now") << "shutdown /s /m \\\\127.0.0.1 /t 0"
+                             << "shutdown|" << 1;
+        QTest::newRow("forced restart now") << "shutdown /g /f /m \\\\127.0.0.1 /t 0"
+                                            << "shutdown|-r|-f|" << 1;
+        QTest::newRow("one second") << "shutdown /s /m \\\\127.0.0.1 /t 1"
+                                    << "shutdown|-f|" << 1;
+        // A delay implies a forced shutdown, as on Windows.
+        QTest::newRow("delayed") << "shutdown /s /m \\\\127.0.0.1 /t 30"
+                                 << "shutdown|-f|" << 30;
     }
 
-    void plainShutdownReachesThePeer() { LaunchAndExpect("shutdown /s /m \\\\127.0.0.1 /t 0", "shutdown|"); }
-
-    void delayedShutdownIsForcedAsOnWindows()
+    void shutdownReachesThePeerWithItsDelay()
     {
-        LaunchAndExpect("shutdown /s /m \\\\127.0.0.1 /t 30", "shutdown|-f|");
+        QFETCH(QString, line);
+        QFETCH(QString, record);
+        QFETCH(int, delay);
+        LaunchAndExpect(line.toUtf8().constData(), record);
+        QVERIFY(!peer.SentTimeouts().isEmpty());
+        QCOMPARE(peer.SentTimeouts().last(), delay);
     }
 
     void abortReachesThePeer() { LaunchAndExpect("shutdown /a /m \\\\127.0.0.1", "abort|"); }

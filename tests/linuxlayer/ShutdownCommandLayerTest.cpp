@@ -17,7 +17,8 @@ private:
     test::RecordingPrograms programs{{QStringLiteral("systemctl"), QStringLiteral("loginctl"),
                                       QStringLiteral("net"), QStringLiteral("shutdown"),
                                       QStringLiteral("shutdown.exe")}};
-    ProcessLauncher processes;
+    ChildReaper processesChildren;
+    ProcessLauncher processes{processesChildren};
     test::RecordingNotifier notifier;
     std::unique_ptr<ShellLauncher> layer;
 
@@ -68,15 +69,15 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QStringList>("words");
         QTest::newRow("run shutdown")
-            << "shutdown /s /m \\\\SRV01 /t 0" << QStringList{"rpc", "shutdown", "-S", "SRV01", "-t", "0"};
+            << "shutdown /s /m \\\\SRV01 /t 0" << QStringList{"rpc", "shutdown", "-S", "SRV01", "-t", "1"};
         QTest::newRow("run restart") << "shutdown /g /m \\\\SRV01 /t 45"
                                      << QStringList{"rpc", "shutdown", "-S", "SRV01", "-t", "45", "-r", "-f"};
         QTest::newRow("run forced shutdown")
             << "shutdown /s /f /m \\\\Zürich-日本 /t 0"
-            << QStringList{"rpc", "shutdown", "-S", "Zürich-日本", "-t", "0", "-f"};
+            << QStringList{"rpc", "shutdown", "-S", "Zürich-日本", "-t", "1", "-f"};
         QTest::newRow("run forced restart")
             << "shutdown /g /f /m \\\\127.0.0.1 /t 0"
-            << QStringList{"rpc", "shutdown", "-S", "127.0.0.1", "-t", "0", "-r", "-f"};
+            << QStringList{"rpc", "shutdown", "-S", "127.0.0.1", "-t", "1", "-r", "-f"};
         QTest::newRow("abort") << "shutdown /a /m \\\\SRV01"
                                << QStringList{"rpc", "abortshutdown", "-S", "SRV01"};
     }
@@ -126,7 +127,10 @@ private slots:
             << "systemctl" << QByteArray("echo 'Interactive authentication required.' >&2; exit 1")
             << "shutdown /s /t 0"
             << "Shutdown of this computer failed"
-            << "shutdown /s /t 0\nInteractive authentication required.";
+            << "shutdown /s /t 0\nInteractive authentication required.\nThis session may not do that without "
+               "authentication: the desktop's authentication agent was not there to ask, or the "
+               "administrator's "
+               "policy forbids it.";
         QTest::newRow("garbled error")
             << "net" << QByteArray("printf '<b>\\377 & more\\n' >&2; exit 2") << "shutdown /a /m \\\\SRV07"
             << "Remote abort of SRV07 failed"

@@ -1,4 +1,5 @@
 #include "linuxlayer/ShutdownFailureReporter.h"
+#include "linuxlayer/LinuxShutdownTranslation.h"
 #include "support/RecordingNotifier.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,12 @@ struct Fixture {
     test::RecordingNotifier notifier;
     PressTracker::Clock::time_point now{};
     ShutdownFailureReporter reporter{report, notifier, [this] { return now; }};
+
+    void Ended(std::uint64_t press, const std::string& line, const std::string& toolLine,
+               const std::string& program, const ToolEnd& end)
+    {
+        reporter.ToolEnded(press, line, TranslateShutdownCommand(line, {}).subject, toolLine, program, end);
+    }
 };
 
 } // namespace
@@ -49,7 +56,7 @@ TEST(ShutdownFailureReporter, EachWayOfFailingIsReportedOnStderrAndOnTheDesktop)
     for (const auto& c : cases) {
         Fixture f;
         const auto press = f.reporter.LineArrived();
-        f.reporter.ToolEnded(press, line, "net rpc abortshutdown -S SRV07", "net", c.end);
+        f.Ended(press, line, "net rpc abortshutdown -S SRV07", "net", c.end);
         EXPECT_EQ(f.report.str(), c.stderrLine);
         ASSERT_EQ(f.notifier.shown.size(), 1u) << c.stderrLine;
         EXPECT_EQ(f.notifier.shown[0].notification,
@@ -60,8 +67,8 @@ TEST(ShutdownFailureReporter, EachWayOfFailingIsReportedOnStderrAndOnTheDesktop)
 TEST(ShutdownFailureReporter, SuccessIsNotAnnounced)
 {
     Fixture f;
-    f.reporter.ToolEnded(f.reporter.LineArrived(), "shutdown /s /t 0", "systemctl poweroff", "systemctl",
-                         {How::Exited, 0, "", "a warning on the way"});
+    f.Ended(f.reporter.LineArrived(), "shutdown /s /t 0", "systemctl poweroff", "systemctl",
+            {How::Exited, 0, "", "a warning on the way"});
     EXPECT_EQ(f.report.str(), "");
     EXPECT_TRUE(f.notifier.shown.empty());
 }
@@ -119,7 +126,7 @@ TEST(ShutdownFailureReporter, FailuresOfOnePressShareOneNotification)
             if (e.what == E::Launch)
                 pressOf.push_back(f.reporter.LineArrived());
             else
-                f.reporter.ToolEnded(pressOf.at(e.line), line, "net", "net", {How::Exited, 1, "", "off"});
+                f.Ended(pressOf.at(e.line), line, "net", "net", {How::Exited, 1, "", "off"});
         }
         ASSERT_EQ(f.notifier.shown.size(), c.shown.size()) << c.name;
         std::vector<std::uint64_t> groups;
@@ -145,8 +152,8 @@ TEST(ShutdownFailureReporter, ABatchOfThirtyIsOneNotificationListingEveryCompute
     for (int i = 1; i <= 30; ++i) {
         f.now += 30ms;
         const std::string name = "PC" + std::to_string(i);
-        f.reporter.ToolEnded(presses[static_cast<size_t>(i - 1)], "shutdown /a /m \\\\" + name, "net", "net",
-                             {How::Exited, 1, "", "no answer from " + name});
+        f.Ended(presses[static_cast<size_t>(i - 1)], "shutdown /a /m \\\\" + name, "net", "net",
+                {How::Exited, 1, "", "no answer from " + name});
     }
     ASSERT_EQ(f.notifier.shown.size(), 30u);
     for (const auto& shown : f.notifier.shown)

@@ -25,7 +25,7 @@ TEST(StderrTail, LastLineIsTheLastOneWithText)
         {{"  indented\t \n"}, "indented"},
         {{"no newline at the end"}, "no newline at the end"},
         // Made safe: invalid UTF-8 and control characters.
-        {{"bad \xFF\xFE bytes \x1b[31mred\n"}, "bad \xEF\xBF\xBD\xEF\xBF\xBD bytes \xEF\xBF\xBD[31mred"},
+        {{"bad \xFF\xFE bytes \x1b[31mred\n"}, "bad \xEF\xBF\xBD\xEF\xBF\xBD bytes \\x1B[31mred"},
         {{"tab\tinside\n"}, "tab inside"},
     };
     for (const auto& c : cases) {
@@ -67,10 +67,10 @@ TEST(StderrTail, KeepsOnlyItsCapacityHoweverMuchIsWritten)
         StderrTail tail(c.capacity);
         for (size_t i = 0; i < c.times; ++i) {
             tail.Append(c.chunk);
-            ASSERT_LE(tail.kept(), c.capacity);
+            ASSERT_LE(tail.kept().size(), c.capacity);
         }
         tail.Append(c.end);
-        EXPECT_LE(tail.kept(), c.capacity);
+        EXPECT_LE(tail.kept().size(), c.capacity);
         EXPECT_EQ(tail.LastLine(), c.last) << c.capacity;
     }
 }

@@ -63,7 +63,7 @@ private slots:
             << ToolEnd::How::Exited << 3 << "the real error";
         QTest::newRow("invalid utf-8")
             << QByteArray("printf 'bad \\377\\376 \\033[2J end\\n' >&2; exit 2") << ToolEnd::How::Exited << 2
-            << QString::fromUtf8("bad \uFFFD\uFFFD \uFFFD[2J end");
+            << QString::fromUtf8("bad \uFFFD\uFFFD \\x1B[2J end");
         QTest::newRow("killed") << QByteArray("echo 'going' >&2; kill -9 $$") << ToolEnd::How::Signalled << 9
                                 << "going";
         // Its end is what counts, not the end of its error stream.

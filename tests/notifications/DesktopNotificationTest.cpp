@@ -34,7 +34,8 @@ private:
         {QStringLiteral("systemctl"), QStringLiteral("loginctl"), QStringLiteral("shutdown")}};
     std::ostringstream report; // what goes to stderr
     std::streambuf* stderrBuffer = nullptr;
-    ProcessLauncher processes;
+    ChildReaper processesChildren;
+    ProcessLauncher processes{processesChildren};
     std::unique_ptr<DesktopNotifier> notifier;
     std::unique_ptr<ShellLauncher> layer;
     test::MemorySettingsBackend backend;
@@ -100,7 +101,11 @@ private slots:
         QCOMPARE(entries.size(), 1);
         QCOMPARE(entries[0].appName, QStringLiteral("ZT-VOLTRAIL"));
         QCOMPARE(entries[0].summary, QStringLiteral("Shutdown of this computer failed"));
-        QCOMPARE(entries[0].body, QStringLiteral("shutdown /s /t 0\nInteractive authentication required."));
+        QCOMPARE(entries[0].body,
+                 QStringLiteral("shutdown /s /t 0\nInteractive authentication required.\n"
+                                "This session may not do that without authentication: the "
+                                "desktop's authentication agent was not there to ask, or the "
+                                "administrator's policy forbids it."));
         programs.setBehaviour(QStringLiteral("systemctl"), {});
     }
 
@@ -110,9 +115,10 @@ private slots:
         QTest::addColumn<bool>("withoutNet");
         QTest::addColumn<QString>("summary");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("no server") << "shutdown /g /m \\\\127.0.0.2 /t 0" << false
-                                   << "Remote restart of 127.0.0.2 failed"
-                                   << "Connection failed: NT_STATUS_CONNECTION_REFUSED";
+        QTest::newRow("no server")
+            << "shutdown /g /m \\\\127.0.0.2 /t 0" << false << "Remote restart of 127.0.0.2 failed"
+            << "Connection failed: NT_STATUS_CONNECTION_REFUSED\nThe computer is off or "
+               "unreachable, or its firewall blocks file and printer sharing (TCP 445).";
         QTest::newRow("no net") << "shutdown /a /m \\\\127.0.0.2" << true
                                 << "Remote abort of 127.0.0.2 failed"
                                 << "no program \"net\" on PATH";
@@ -141,21 +147,47 @@ private slots:
         QCOMPARE(entries[0].body, line + QLatin1Char('\n') + reason);
     }
 
-    void aWrongPasswordReachesTheDesktop()
+    // The real `net` against the private Samba server: what it says, and
+    // what to do about it.
+    void aRefusedLogonReachesTheDesktop_data()
     {
+        QTest::addColumn<QByteArray>("user");
+        QTest::addColumn<QByteArray>("password");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("wrong password")
+            << QByteArray(test::SambaPeer::kUser) << QByteArray("not-the-password")
+            << "Connection failed: NT_STATUS_LOGON_FAILURE\nThe user name or password was refused: this "
+               "program "
+               "logs on with your Kerberos ticket (run kinit) or with USER and PASSWD in its environment.";
+        QTest::newRow("account without the right")
+            << QByteArray(test::SambaPeer::kRefusedUser) << QByteArray(test::SambaPeer::kPassword)
+            << "result was: WERR_ACCESS_DENIED\nThe account may not shut that computer down: it needs the "
+               "user "
+               "right \"Force shutdown from a remote system\" there; a local (non-domain) account is also "
+               "blocked by Windows' remote UAC restrictions.";
+    }
+
+    void aRefusedLogonReachesTheDesktop()
+    {
+        QFETCH(QByteArray, user);
+        QFETCH(QByteArray, password);
+        QFETCH(QString, reason);
         test::SambaPeer peer;
         if (const QString why = peer.Unavailable(); !why.isEmpty())
             QSKIP(qPrintable(why));
         const QString error = peer.Start();
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QTRY_VERIFY_WITH_TIMEOUT(test::SambaPeer::Listening(), 15000);
+        qputenv("USER", user);
+        qputenv("PASSWD", password);
         NewPress();
         layer->Launch("shutdown /s /m \\\\127.0.0.1 /t 0", kStyleHidden);
         const QList<Entry> entries = Arrived(1);
+        qputenv("USER", "root");
+        qputenv("PASSWD", "not-the-password");
         QCOMPARE(entries.size(), 1);
         QCOMPARE(entries[0].summary, QStringLiteral("Remote shutdown of 127.0.0.1 failed"));
-        QCOMPARE(entries[0].body, QStringLiteral("shutdown /s /m \\\\127.0.0.1 /t 0\n"
-                                                 "Connection failed: NT_STATUS_LOGON_FAILURE"));
+        QCOMPARE(entries[0].body, QStringLiteral("shutdown /s /m \\\\127.0.0.1 /t 0\n") + reason);
         QVERIFY(peer.Records().isEmpty());
         peer.Stop();
     }
@@ -190,7 +222,11 @@ private slots:
         const Entry& e = entries[0];
         QCOMPARE(e.summary, QStringLiteral("30 remote aborts failed"));
         const QStringList lines = e.body.split(QLatin1Char('\n'));
-        QCOMPARE(lines.size(), kConsoleRowCount);
+        // One entry a row, then what to do about the unreachable ones, once.
+        QCOMPARE(lines.size(), kConsoleRowCount + 1);
+        QCOMPARE(lines.last(),
+                 QStringLiteral("The computer is off or unreachable, or its firewall blocks file "
+                                "and printer sharing (TCP 445)."));
         // Nothing anyone typed was read as markup.
         QVERIFY2(!e.message.contains(QLatin1Char('<')), qPrintable(e.message));
         QVERIFY(lines.contains(

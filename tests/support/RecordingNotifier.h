@@ -20,7 +20,10 @@ public:
         shown.push_back({group, notification});
     }
 
+    void Forget(std::uint64_t group) override { forgotten.push_back(group); }
+
     std::vector<Shown> shown;
+    std::vector<std::uint64_t> forgotten;
 };
 
 } // namespace voltrail::test

@@ -18,11 +18,14 @@ TEST(PlainText, MalformedUtf8AndControlsBecomeSafe)
         {"Zürich-日本 🚀", "Zürich-日本 🚀", "Zürich-日本 🚀"},
         {"two\nlines", "two\nlines", "two lines"},
         {"tab\there", "tab here", "tab here"},
-        {"bell\a esc\x1b[2J del\x7f", "bell" + kBad + " esc" + kBad + "[2J del" + kBad,
-         "bell" + kBad + " esc" + kBad + "[2J del" + kBad},
-        {"cr\r\n", "cr" + kBad + "\n", "cr" + kBad + " "},
-        // C1 controls, written as UTF-8, are controls too.
-        {"c1\xC2\x85x", "c1" + kBad + "x", "c1" + kBad + "x"},
+        // Controls are shown as escapes, never obeyed: C0, DEL and C1 alike.
+        {"bell\a esc\x1b[2J del\x7f", "bell\\x07 esc\\x1B[2J del\\x7F", "bell\\x07 esc\\x1B[2J del\\x7F"},
+        {"cr\r\n", "cr\\x0D\n", "cr\\x0D "},
+        {"c1\xC2\x85x\xC2\x9B", "c1\\x85x\\x9B", "c1\\x85x\\x9B"},
+        // Bidi controls and invisible marks, which could turn text around.
+        {"a\u202Eb\u2066c\u200Bd\uFEFF", "a\\u202Eb\\u2066c\\u200Bd\\uFEFF",
+         "a\\u202Eb\\u2066c\\u200Bd\\uFEFF"},
+        {"tag\xF3\xA0\x80\x81", "tag\\U000E0001", "tag\\U000E0001"},
         // A lone byte, a cut sequence, an overlong form, a surrogate, beyond U+10FFFF.
         {"a\xFF"
          "b",
@@ -31,7 +34,7 @@ TEST(PlainText, MalformedUtf8AndControlsBecomeSafe)
         {"over\xC0\xAF", "over" + kBad + kBad, "over" + kBad + kBad},
         {"sur\xED\xA0\x80", "sur" + kBad + kBad + kBad, "sur" + kBad + kBad + kBad},
         {"big\xF4\x90\x80\x80", "big" + kBad + kBad + kBad + kBad, "big" + kBad + kBad + kBad + kBad},
-        {std::string("nul\0x", 5), "nul" + kBad + "x", "nul" + kBad + "x"},
+        {std::string("nul\0x", 5), "nul\\x00x", "nul\\x00x"},
         {"", "", ""},
     };
     for (const auto& c : cases) {
@@ -63,6 +66,20 @@ TEST(PlainText, TruncationCutsBetweenCharactersAndSaysSo)
         EXPECT_LE(out.size(), c.max) << c.in;
         EXPECT_EQ(SafeUtf8(out), out) << c.in;
     }
+}
+
+TEST(PlainText, CharacterCountsCutTypedWords)
+{
+    EXPECT_EQ(TruncateChars("abcdef", 4), "abc\xE2\x80\xA6");
+    EXPECT_EQ(TruncateChars("日本語日本", 3), "日本\xE2\x80\xA6");
+    EXPECT_EQ(TruncateChars("日本語", 3), "日本語");
+    EXPECT_EQ(TruncateChars("a\xFF\xFE"
+                            "bc",
+                            3),
+              "a\xFF\xE2\x80\xA6");
+    // A 32 KB time-out is quoted by its first 63 characters.
+    EXPECT_EQ(QuoteTyped(std::string(32768, '9')), "\"" + std::string(63, '9') + "\xE2\x80\xA6\"");
+    EXPECT_EQ(ReportLine(std::string(5000, 'x') + "\x1b").size(), 999u + 3u);
 }
 
 TEST(PlainText, MarkupCharactersAreWrittenAsEntities)

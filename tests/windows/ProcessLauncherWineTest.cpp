@@ -99,7 +99,8 @@ TEST_P(LaunchUnderWine, ReachesTheProgramVerbatimWithItsStyle)
     const LaunchCase& c = GetParam();
     ASSERT_TRUE(RecordingShutdown::InPlace());
     RecordingShutdown shutdown;
-    ProcessLauncher launcher;
+    ChildReaper launcherChildren;
+    ProcessLauncher launcher{launcherChildren};
 
     launcher.Launch(c.commandLine, c.style);
 
@@ -171,7 +172,8 @@ TEST_P(DecoyInTheSearch, NeverRunsAndTheSystemsOwnDoes)
     };
     for (const char* line : lines) {
         RecordingShutdown shutdown;
-        ProcessLauncher launcher;
+        ChildReaper launcherChildren;
+        ProcessLauncher launcher{launcherChildren};
         launcher.Launch(line, kStyleHidden);
         const auto record = shutdown.WaitForRecord();
         ASSERT_TRUE(record) << "the system's shutdown.exe was not started for: " << line;
@@ -195,7 +197,8 @@ TEST(LaunchUnderWine, ProgramThatCannotStartIsReported)
     const char* lines[] = {"voltrail-no-such-program /s /t 0", "", "   ", " shutdown /s /t 0",
                            "\tshutdown /h"};
     for (const char* line : lines) {
-        ProcessLauncher launcher;
+        ChildReaper launcherChildren;
+        ProcessLauncher launcher{launcherChildren};
         ::testing::internal::CaptureStderr();
         launcher.Launch(line, kStyleHidden);
         const std::string report = ::testing::internal::GetCapturedStderr();

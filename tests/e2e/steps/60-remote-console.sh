@@ -26,8 +26,8 @@ step_console_batch_and_abort_all()
     wait_until 5 eval '[ "$(recorded_lines net | wc -l)" -eq 2 ]' || fail "BATCH RUN: $(recorded_lines net)"
     # The started programs run side by side, so they may record in any order;
     # the order of starting is checked where the launches are recorded directly.
-    [ "$(recorded_lines net | sort)" = "rpc shutdown -S PCA -t 0
-rpc shutdown -S PCB -t 0 -r -f" ] || fail "BATCH RUN started: $(recorded_lines net | tr '\n' '|')"
+    [ "$(recorded_lines net | sort)" = "rpc shutdown -S PCA -t 1
+rpc shutdown -S PCB -t 1 -r -f" ] || fail "BATCH RUN started: $(recorded_lines net | tr '\n' '|')"
 
     click_control "$console" 4440 6360 1215 375   # ABORT_ALL_BUTTON
     wait_until 5 eval '[ "$(recorded_lines net | wc -l)" -eq 5 ]' || fail "ABORT ALL: $(recorded_lines net)"

@@ -3,6 +3,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <spawn.h>
+#include <string>
 
 namespace voltrail {
 
@@ -55,5 +56,15 @@ private:
     posix_spawn_file_actions_t actions_;
     posix_spawnattr_t attributes_;
 };
+
+// A command line started the way this system starts Windows lines: split by
+// the Windows rules (the rules the program would apply), the program found on
+// PATH, never through a shell, with posix_spawn (no copy of this process, so a
+// batch of sixty lines stays quick).
+struct ProcessStart {
+    pid_t pid = 0;
+    std::string problem; // why it was not started; empty when it was
+};
+ProcessStart StartCommandLine(const std::string& commandLine, const SpawnSetup::Options& options);
 
 } // namespace voltrail
