@@ -1,4 +1,5 @@
 #include "linuxlayer/FailureNotice.h"
+#include "linuxlayer/FailureAdvice.h"
 #include "linuxlayer/LinuxShutdownTranslation.h"
 
 #include <gtest/gtest.h>
@@ -142,4 +143,51 @@ TEST(FailureNotice, ManyFailuresListEachComputerWithItsReason)
     };
     for (const auto& c : cases)
         EXPECT_EQ(ComposeFailureNotice(c.failures, c.total), c.notice) << c.notice.summary;
+}
+
+// What the tools say, against the line of advice it gets (by a phrase of it).
+TEST(FailureAdvice, EachKnownFailureSaysWhatToDo)
+{
+    struct Case {
+        std::string line;
+        std::string output;
+        std::string advice; // a phrase of it; empty: no advice
+    };
+    const std::string remote = "shutdown /s /m \\\\SRV07 /t 0";
+    const Case cases[] = {
+        {remote, "result was: WERR_ACCESS_DENIED\n", "Force shutdown from a remote system"},
+        {remote, "Could not initialise pipe winreg. Error was NT_STATUS_ACCESS_DENIED\nfailed\n",
+         "remote UAC"},
+        {remote, "Connection failed: NT_STATUS_LOGON_FAILURE", "kinit"},
+        {remote, "Connection failed: NT_STATUS_ACCOUNT_DISABLED", "USER and PASSWD"},
+        {remote, "session setup failed: NT_STATUS_PASSWORD_EXPIRED", "password was refused"},
+        {remote, "Unable to find a suitable server for domain WORKGROUP", "use the computer's IP address"},
+        {remote, "tree connect failed: NT_STATUS_BAD_NETWORK_NAME", "does not resolve"},
+        {remote, "Connection failed: NT_STATUS_CONNECTION_REFUSED", "TCP 445"},
+        {remote, "NT_STATUS_HOST_UNREACHABLE", "off or unreachable"},
+        {remote, "NT_STATUS_IO_TIMEOUT", "off or unreachable"},
+        {remote, "NT_STATUS_NETWORK_UNREACHABLE", "off or unreachable"},
+        {"shutdown /s /t 0", "Failed to power off system via logind: Interactive authentication required.",
+         "authentication agent"},
+        {"shutdown /l", "Could not terminate session: Access denied", "administrator's policy"},
+        {"shutdown /h", "Failed to hibernate system via logind: Sleep verb \"hibernate\" not supported",
+         "cannot hibernate"},
+        {"shutdown /h",
+         "Not enough suitable swap space for hibernation available on compatible block devices",
+         "no swap or resume device"},
+        {"shutdown /h", "Failed to hibernate system via logind: Access denied", "authentication agent"},
+        // Unknown failures, and marks of the other kind of tool: the tool's line alone.
+        {remote, "Connection failed: NT_STATUS_UNSUCCESSFUL", ""},
+        {remote, "Interactive authentication required.", ""},
+        {"shutdown /s /t 0", "Operation not supported", ""},
+        {"shutdown /s /t 0", "WERR_ACCESS_DENIED", ""},
+        {"shutdown /s /t 0", "", ""},
+    };
+    for (const auto& c : cases) {
+        const std::string advice = FailureAdvice(SubjectOf(c.line), c.output);
+        if (c.advice.empty())
+            EXPECT_EQ(advice, "") << c.output;
+        else
+            EXPECT_NE(advice.find(c.advice), std::string::npos) << c.output << " -> " << advice;
+    }
 }

@@ -132,6 +132,17 @@ TEST(LinuxShutdownLauncher, LinesThatCannotBeCarriedOutStartNothingAndSayWhy)
         {"shutdown /a /m \\\\PC\xC2\xA0X", "the computer name \"PC\xC2\xA0X\" holds \"\xC2\xA0\", which no "
                                            "computer name holds"},
         {"shutdown /a /m \\\\PC\xFF", "the computer name \"PC\xFF\" is not valid UTF-8 text"},
+        // Invisible characters that make one name read as another.
+        {"shutdown /a /m \\\\PC\u202Egnp.exe",
+         "the computer name \"PC\u202Egnp.exe\" holds \"\u202E\", which no computer name holds"},
+        {"shutdown /a /m \\\\PC\u2067x",
+         "the computer name \"PC\u2067x\" holds \"\u2067\", which no computer name holds"},
+        {"shutdown /a /m \\\\A\u200BB",
+         "the computer name \"A\u200BB\" holds \"\u200B\", which no computer name holds"},
+        {"shutdown /a /m \\\\A\u00ADB",
+         "the computer name \"A\u00ADB\" holds \"\u00AD\", which no computer name holds"},
+        {"shutdown /a /m \\\\PC\xC2\x9B",
+         "the computer name \"PC\xC2\x9B\" holds \"\xC2\x9B\", which no computer name holds"},
         {"shutdown /a /m \\\\" + std::string(254, 'a'), "the computer name is longer than 253 bytes"},
         {"shutdown /a /m SRV", "\"SRV\" is not a computer name written as \\\\NAME"},
         {"shutdown /a /m", "\"/m\" is not followed by a computer name"},
@@ -145,6 +156,9 @@ TEST(LinuxShutdownLauncher, LinesThatCannotBeCarriedOutStartNothingAndSayWhy)
          "the time-out \"315360001\" is not a whole number from 0 to 315360000"},
         {"shutdown /s /m \\\\SRV /t 99999999999999999999999",
          "the time-out \"99999999999999999999999\" is not a whole number from 0 to 315360000"},
+        // A typed word is quoted by its first 63 characters.
+        {"shutdown /s /m \\\\SRV /t " + std::string(32768, '9'),
+         "the time-out \"" + std::string(63, '9') + "\u2026\" is not a whole number from 0 to 315360000"},
         {"shutdown /s /m \\\\SRV \"/t 30\"", "\"/t 30\" is not a switch that can be carried out here"},
         // Switches and combinations Windows' own command would not take.
         {"shutdown /s /m \\\\SRV /t 30 /x", "\"/x\" is not a switch that can be carried out here"},
@@ -170,7 +184,8 @@ TEST(LinuxShutdownLauncher, LinesThatCannotBeCarriedOutStartNothingAndSayWhy)
         f.layer.Launch(c.line, kStyleHidden);
         EXPECT_TRUE(f.inner.launched.empty()) << c.line;
         EXPECT_EQ(f.report.str(),
-                  "ZT-VOLTRAIL: not carried out \"" + SafeLine(c.line) + "\": " + SafeLine(c.reason) + "\n");
+                  "ZT-VOLTRAIL: not carried out " + QuoteCommand(c.line) + ": " + SafeLine(c.reason) + "\n");
+        EXPECT_EQ(TruncateChars(f.report.str(), kLongestReportLine + 1), f.report.str()) << c.line;
         // The desktop hears of it too, with the reason.
         ASSERT_EQ(f.notifier.shown.size(), 1u) << c.line;
         EXPECT_TRUE(f.notifier.shown[0].notification.body.ends_with("\n" + EscapeMarkup(SafeLine(c.reason))))

@@ -1,9 +1,11 @@
 #include "notifications/DBusNotifier.h"
+#include "BusRelay.h"
 #include "PrivateSessionBus.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QLocalSocket>
 #include <QtTest>
 #include <sstream>
 
@@ -58,6 +60,8 @@ class DBusNotifierTest : public QObject {
     Q_OBJECT
 private:
     test::PrivateSessionBus bus;
+    test::BusRelay relay;
+    QString relayed;
     std::unique_ptr<FakeNotificationService> service;
     QDBusConnection serviceConnection{QString()};
 
@@ -81,6 +85,12 @@ private slots:
             QSKIP(qPrintable(why));
         const QString error = bus.Start();
         QVERIFY2(error.isEmpty(), qPrintable(error));
+        // Everything goes through the relay, which can make the bus stall.
+        relayed = relay.Start(bus.address());
+        QVERIFY2(!relayed.isEmpty(), qPrintable(bus.address()));
+        qputenv("DBUS_SESSION_BUS_ADDRESS", relayed.toUtf8());
+        // Qt's own connection, as the toolkit makes it while the bar starts.
+        QVERIFY(QDBusConnection::sessionBus().isConnected());
         serviceConnection =
             QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("fake-service"));
         QVERIFY(serviceConnection.isConnected());
@@ -192,6 +202,41 @@ private slots:
         QTRY_COMPARE(service->calls.size(), 1);
         QCOMPARE(service->calls[0].summary, QStringLiteral("a2"));
         QCOMPARE(report.str(), "");
+    }
+
+    // A forgotten group's next notification is a new one, not a replacement.
+    void aForgottenGroupStartsAfresh()
+    {
+        std::ostringstream report;
+        DBusNotifier notifier(report);
+        notifier.Show(1, {"a", "1"});
+        QTRY_COMPARE(service->calls.size(), 1);
+        QTest::qWait(50); // the answer comes back
+        notifier.Forget(1);
+        notifier.Show(1, {"b", "2"});
+        QTRY_COMPARE(service->calls.size(), 2);
+        QCOMPARE(service->calls[1].replacesId, 0u);
+    }
+
+    // A bus that carries the connections made at start-up but takes no new
+    // ones: showing a notification waits for nothing, and it still arrives
+    // on the connection the toolkit already has. Last: the stall stays.
+    void aBusThatStallsNewConnectionsHoldsNothingUp()
+    {
+        relay.Stall();
+        QLocalSocket late;
+        late.connectToServer(relayed.section(QLatin1Char('='), 1));
+        QTRY_COMPARE(relay.held(), 1); // taken, and never to be answered
+        std::ostringstream report;
+        DBusNotifier notifier(report);
+        bool loopTurned = false;
+        QTimer::singleShot(0, [&loopTurned] { loopTurned = true; });
+        notifier.Show(1, {"while stalled", "x"});
+        QVERIFY(!loopTurned); // Show returned before the loop turned
+        QTRY_VERIFY(loopTurned);
+        QTRY_COMPARE(service->calls.size(), 1);
+        QCOMPARE(service->calls[0].summary, QStringLiteral("while stalled"));
+        QCOMPARE(relay.held(), 1); // no connection of its own was opened
     }
 
     void cleanupTestCase() { bus.Stop(); }
