@@ -67,6 +67,8 @@ public:
           stateRequest_(InternRequest(connection, "_NET_WM_STATE")),
           skipRequest_(InternRequest(connection, "_NET_WM_STATE_SKIP_TASKBAR"))
     {
+        // Sent now, so the server answers while the bar is still being made.
+        xcb_flush(connection);
         window.installEventFilter(this);
     }
 
