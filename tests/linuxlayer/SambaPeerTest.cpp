@@ -1,6 +1,7 @@
 #include "SambaPeer.h"
 #include "actions/ProcessLauncher.h"
 #include "linuxlayer/ShutdownCommandLayer.h"
+#include "support/Ci.h"
 #include "support/RecordingNotifier.h"
 
 #include <QtTest>
@@ -32,7 +33,7 @@ private slots:
     void initTestCase()
     {
         if (const QString why = peer.Unavailable(); !why.isEmpty())
-            QSKIP(qPrintable(why));
+            VOLTRAIL_QSKIP(qPrintable(why));
         const QString error = peer.Start();
         started = true;
         QVERIFY2(error.isEmpty(), qPrintable(error));

@@ -1,6 +1,7 @@
 #include "notifications/DBusNotifier.h"
 #include "BusRelay.h"
 #include "PrivateSessionBus.h"
+#include "support/Ci.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -82,7 +83,7 @@ private slots:
     void initTestCase()
     {
         if (const QString why = test::PrivateSessionBus::Unavailable(); !why.isEmpty())
-            QSKIP(qPrintable(why));
+            VOLTRAIL_QSKIP(qPrintable(why));
         const QString error = bus.Start();
         QVERIFY2(error.isEmpty(), qPrintable(error));
         // Everything goes through the relay, which can make the bus stall.

@@ -6,6 +6,7 @@
 #include "notifications/DesktopNotifierFactory.h"
 #include "remote/ConsoleKeys.h"
 #include "remote/ZT_VOLTRAIL_SGUI_ADVANCED.h"
+#include "support/Ci.h"
 #include "support/FakeWindowStacking.h"
 #include "support/MemorySettingsBackend.h"
 #include "support/RecordingProgram.h"
@@ -77,7 +78,7 @@ private slots:
     void initTestCase()
     {
         if (const QString why = desktop.Unavailable(); !why.isEmpty())
-            QSKIP(qPrintable(why));
+            VOLTRAIL_QSKIP(qPrintable(why));
         const QString error = desktop.Start();
         QVERIFY2(error.isEmpty(), qPrintable(error));
         programs.putFirstOnPath();
@@ -134,7 +135,7 @@ private slots:
         QFETCH(QString, summary);
         QFETCH(QString, reason);
         if (!withoutNet && test::SambaPeer::Listening())
-            QSKIP("something serves SMB here");
+            VOLTRAIL_QSKIP("something serves SMB here");
         const QByteArray path = qgetenv("PATH");
         if (withoutNet)
             qputenv("PATH", programs.dir().toUtf8());
@@ -174,7 +175,7 @@ private slots:
         QFETCH(QString, reason);
         test::SambaPeer peer;
         if (const QString why = peer.Unavailable(); !why.isEmpty())
-            QSKIP(qPrintable(why));
+            VOLTRAIL_QSKIP(qPrintable(why));
         const QString error = peer.Start();
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QTRY_VERIFY_WITH_TIMEOUT(test::SambaPeer::Listening(), 15000);
@@ -198,7 +199,7 @@ private slots:
     void abortAllIsOneNotificationWithNamesAsPlainText()
     {
         if (test::SambaPeer::Listening())
-            QSKIP("something serves SMB here");
+            VOLTRAIL_QSKIP("something serves SMB here");
         const QStringList hostile{QStringLiteral("<b>bold</b>"), QStringLiteral("a&amp;b"),
                                   QStringLiteral("<i"),          QStringLiteral("x>y"),
                                   QStringLiteral("$(reboot)"),   QStringLiteral("PC & calc")};
