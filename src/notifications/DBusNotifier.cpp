@@ -9,6 +9,7 @@
 #include <QVariantMap>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 namespace voltrail {
 
