@@ -34,11 +34,6 @@ std::string Lower(std::string_view s)
     return out;
 }
 
-std::string Quoted(std::string_view s)
-{
-    return QuoteTyped(s);
-}
-
 ShutdownTranslation Refuse(std::string reason)
 {
     return {Outcome::Refuse, {}, std::move(reason), {}};
@@ -75,22 +70,22 @@ std::optional<std::string> ComputerNameProblem(std::string_view name)
     if (name.size() > kLongestComputerName)
         return "the computer name is longer than " + std::to_string(kLongestComputerName) + " bytes";
     if (name.front() == '-' || name.front() == '.')
-        return "the computer name " + Quoted(name) + " starts with " + Quoted(name.substr(0, 1));
+        return "the computer name " + QuoteTyped(name) + " starts with " + QuoteTyped(name.substr(0, 1));
     if (name.find("..") != std::string_view::npos)
-        return "the computer name " + Quoted(name) + " has an empty part between dots";
+        return "the computer name " + QuoteTyped(name) + " has an empty part between dots";
     size_t i = 0;
     while (i < name.size()) {
         const size_t start = i;
         const auto cp = NextCodePoint(name, i);
         if (!cp)
-            return "the computer name " + Quoted(name) + " is not valid UTF-8 text";
+            return "the computer name " + QuoteTyped(name) + " is not valid UTF-8 text";
         const bool ascii = *cp < 0x80;
         const auto c = static_cast<unsigned char>(*cp);
         const bool fits =
             ascii ? (IsAsciiAlnum(c) || c == '-' || c == '_' || c == '.') : !IsForeignBlankOrInvisible(*cp);
         if (!fits) {
-            return "the computer name " + Quoted(name) + " holds " + Quoted(name.substr(start, i - start)) +
-                   ", which no computer name holds";
+            return "the computer name " + QuoteTyped(name) + " holds " +
+                   QuoteTyped(name.substr(start, i - start)) + ", which no computer name holds";
         }
     }
     return std::nullopt;
@@ -185,15 +180,17 @@ ShutdownTranslation Carry(const Switches& s, const LocalSession& session)
         return Refuse("there is no remote shutdown dialog on this system");
     case 'l':
         if (!local || s.timeout)
-            return Refuse(Quoted(s.action) + " ends the local session and takes neither \"/m\" nor \"/t\"");
+            return Refuse(QuoteTyped(s.action) +
+                          " ends the local session and takes neither \"/m\" nor \"/t\"");
         return EndSession(session);
     case 'h':
         if (!local || s.timeout)
-            return Refuse(Quoted(s.action) + " hibernates this computer and takes neither \"/m\" nor \"/t\"");
+            return Refuse(QuoteTyped(s.action) +
+                          " hibernates this computer and takes neither \"/m\" nor \"/t\"");
         return Start({"systemctl", "hibernate"});
     case 'a':
         if (s.force || s.timeout)
-            return Refuse(Quoted(s.action) + " takes neither \"/f\" nor \"/t\"");
+            return Refuse(QuoteTyped(s.action) + " takes neither \"/f\" nor \"/t\"");
         if (local)
             return Refuse("no shutdown of this computer is pending: local ones are never delayed here");
         return Start({"net", "rpc", "abortshutdown", "-S", *s.computer});
@@ -241,15 +238,15 @@ ShutdownTranslation TranslateShutdownCommand(std::string_view commandLine, const
     for (size_t i = 1; i < words.size(); ++i) {
         const std::string& word = words[i];
         if (word.size() < 2 || (word.front() != '/' && word.front() != '-')) {
-            refuse("unexpected word " + Quoted(word));
+            refuse("unexpected word " + QuoteTyped(word));
             continue;
         }
         const std::string name = Lower(word.substr(1));
         if (name.size() == 1 && std::string_view("sgrhlai").find(name.front()) != std::string_view::npos) {
             if (name == "i" && i != 1)
-                refuse(Quoted(word) + " must be the first switch");
+                refuse(QuoteTyped(word) + " must be the first switch");
             if (s.actionLetter != 0) {
-                refuse(Quoted(s.action) + " and " + Quoted(word) + " cannot be given together");
+                refuse(QuoteTyped(s.action) + " and " + QuoteTyped(word) + " cannot be given together");
                 continue;
             }
             s.action = word;
@@ -257,7 +254,7 @@ ShutdownTranslation TranslateShutdownCommand(std::string_view commandLine, const
             subject.action = ActionOfSwitch(s.actionLetter);
         } else if (name == "f") {
             if (s.force)
-                refuse(Quoted(word) + " is given twice");
+                refuse(QuoteTyped(word) + " is given twice");
             s.force = true;
         } else if (name == "m" || name == "t") {
             // Each takes the next word; given twice, the second is skipped.
@@ -265,13 +262,13 @@ ShutdownTranslation TranslateShutdownCommand(std::string_view commandLine, const
             subject.remote = subject.remote || computer;
             bool& given = computer ? s.computerGiven : s.timeoutGiven;
             if (given) {
-                refuse(Quoted(word) + " is given twice");
+                refuse(QuoteTyped(word) + " is given twice");
                 i += i + 1 < words.size() ? 1 : 0;
                 continue;
             }
             given = true;
             if (i + 1 == words.size()) {
-                refuse(Quoted(word) +
+                refuse(QuoteTyped(word) +
                        (computer ? " is not followed by a computer name" : " is not followed by a time-out"));
                 continue;
             }
@@ -283,17 +280,17 @@ ShutdownTranslation TranslateShutdownCommand(std::string_view commandLine, const
                     target.remove_prefix(2);
                 subject.computer = TruncateUtf8(SafeLine(target), kLongestShownName);
                 if (!written)
-                    refuse(Quoted(value) + " is not a computer name written as \\\\NAME");
+                    refuse(QuoteTyped(value) + " is not a computer name written as \\\\NAME");
                 else if (const auto problem = ComputerNameProblem(target))
                     refuse(*problem);
                 else
                     s.computer = std::string(target);
             } else if (!(s.timeout = ParseTimeout(value))) {
-                refuse("the time-out " + Quoted(value) + " is not a whole number from 0 to " +
+                refuse("the time-out " + QuoteTyped(value) + " is not a whole number from 0 to " +
                        std::to_string(kLongestTimeout));
             }
         } else {
-            refuse(Quoted(word) + " is not a switch that can be carried out here");
+            refuse(QuoteTyped(word) + " is not a switch that can be carried out here");
         }
     }
     if (s.actionLetter == 0)

@@ -1,4 +1,5 @@
 #include "actions/ProcessLauncher.h"
+#include "text/PlainText.h"
 #include "windows/Win32TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -203,7 +204,7 @@ TEST(LaunchUnderWine, ProgramThatCannotStartIsReported)
         launcher.Launch(line, kStyleHidden);
         const std::string report = ::testing::internal::GetCapturedStderr();
         EXPECT_NE(report.find("cannot start"), std::string::npos) << "line \"" << line << "\": " << report;
-        EXPECT_NE(report.find(std::string("\"") + line + "\""), std::string::npos) << report;
+        EXPECT_NE(report.find(QuoteCommand(line)), std::string::npos) << report;
     }
 }
 
