@@ -1,7 +1,7 @@
 #include "actions/ProcessLauncher.h"
 
 #include "actions/ProcessStart_unix.h"
-#include "text/PlainText.h"
+#include "actions/StartFailureReport.h"
 
 #include <cstdio>
 
@@ -14,9 +14,7 @@ void ProcessLauncher::Launch(const std::string& commandLine, std::int16_t window
     const ProcessStart started = StartCommandLine(commandLine, {.hidden = windowStyle == kStyleHidden});
     if (!started.problem.empty()) {
         // Typed text goes to a terminal: shown, never obeyed.
-        const std::string line =
-            "ZT-VOLTRAIL: cannot start " + QuoteCommand(commandLine) + ": " + started.problem;
-        std::fprintf(stderr, "%s\n", ReportLine(line).c_str());
+        std::fprintf(stderr, "%s\n", StartFailureReport(commandLine, started.problem).c_str());
         return;
     }
     children_.Add(started.pid);

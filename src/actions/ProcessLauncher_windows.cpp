@@ -1,7 +1,7 @@
 #include "actions/ProcessLauncher.h"
 
+#include "actions/StartFailureReport.h"
 #include "actions/WindowsCommandLine.h"
-#include "text/PlainText.h"
 
 #include <cstdio>
 #include <optional>
@@ -77,8 +77,7 @@ std::optional<std::wstring> SystemShutdown()
 
 void ReportNotStarted(const std::string& commandLine, const std::string& reason)
 {
-    const std::string line = "ZT-VOLTRAIL: cannot start " + QuoteCommand(commandLine) + ": " + reason;
-    std::fprintf(stderr, "%s\n", ReportLine(line).c_str());
+    std::fprintf(stderr, "%s\n", StartFailureReport(commandLine, reason).c_str());
 }
 
 } // namespace

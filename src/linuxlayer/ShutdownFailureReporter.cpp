@@ -1,5 +1,6 @@
 #include "linuxlayer/ShutdownFailureReporter.h"
 
+#include "actions/StartFailureReport.h"
 #include "linuxlayer/FailureAdvice.h"
 #include "text/PlainText.h"
 
@@ -57,8 +58,7 @@ std::uint64_t ShutdownFailureReporter::LineArrived()
 void ShutdownFailureReporter::Refused(std::uint64_t press, const std::string& windowsLine,
                                       const ShutdownSubject& subject, const std::string& reason)
 {
-    report_ << ReportLine("ZT-VOLTRAIL: not carried out " + QuoteCommand(windowsLine) + ": " +
-                          SafeLine(reason))
+    report_ << ReportLine("ZT-VOLTRAIL: not carried out " + QuoteCommand(windowsLine) + ": " + reason)
             << std::endl;
     Notify(press, {subject, windowsLine, reason});
     LineEnded(press);
@@ -77,8 +77,7 @@ void ShutdownFailureReporter::ToolEnded(std::uint64_t press, const std::string& 
     if (end.failed()) {
         std::string advice;
         if (end.how == ToolEnd::How::NotStarted) {
-            report_ << ReportLine("ZT-VOLTRAIL: cannot start " + QuoteCommand(toolLine) + ": " + end.detail)
-                    << std::endl;
+            report_ << StartFailureReport(toolLine, end.detail) << std::endl;
         } else {
             std::string line =
                 "ZT-VOLTRAIL: failed " + QuoteCommand(windowsLine) + ": " + StatusText(program, end);
