@@ -10,15 +10,20 @@ PlatformChoice ChoosePlatform(const SessionEnvironment& environment, const XServ
         environment.display.empty() ? XServerAnswer::Absent : askXServer(environment.display);
     if (x == XServerAnswer::Answers)
         return {"xcb", {}};
-    // Qt itself looks for a compositor at wayland-0 when WAYLAND_DISPLAY is
-    // unset, so the session type alone is enough to try.
-    if (!environment.waylandDisplay.empty() || environment.sessionType == "wayland")
+    if (WaylandMayServe(environment))
         return {"wayland", {}};
     // Qt's xcb platform would wait for ever on a server that never answers.
     if (x == XServerAnswer::Silent)
         return {{}, "the X server on display " + environment.display + " does not answer"};
     // Nothing to run on: Qt says so itself and exits.
     return {};
+}
+
+bool WaylandMayServe(const SessionEnvironment& environment)
+{
+    // Qt itself looks for a compositor at wayland-0 when WAYLAND_DISPLAY is
+    // unset, so the session type alone is enough to try.
+    return !environment.waylandDisplay.empty() || environment.sessionType == "wayland";
 }
 
 std::string NativeWaylandNotice(std::string_view platformName)

@@ -36,6 +36,11 @@ struct PlatformChoice {
 // the environment is obeyed as it is and no X server is asked.
 PlatformChoice ChoosePlatform(const SessionEnvironment& environment, const XServerQuestion& askXServer);
 
+// Whether a Wayland compositor may be there to run on natively. Only then
+// does the X server's answer choose the platform; elsewhere it decides only
+// whether a server that never answers is refused.
+bool WaylandMayServe(const SessionEnvironment& environment);
+
 // The line said once at start on a native Wayland platform, else empty.
 std::string NativeWaylandNotice(std::string_view platformName);
 

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QtGlobal>
 #include <cstdio>
+#include <cstdlib>
 
 namespace voltrail {
 
@@ -19,13 +20,31 @@ std::string Variable(const char* name)
     return qEnvironmentVariable(name).toStdString();
 }
 
+[[noreturn]] void Refuse(const PlatformChoice& choice)
+{
+    std::fprintf(stderr, "ZT-VOLTRAIL: %s.\n", choice.refusal.c_str());
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
 } // namespace
 
 WindowSystemStart::WindowSystemStart()
 {
     const SessionEnvironment environment{Variable("XDG_SESSION_TYPE"), Variable("WAYLAND_DISPLAY"),
                                          Variable("DISPLAY"), Variable("QT_QPA_PLATFORM")};
-    const PlatformChoice choice = ChoosePlatform(environment, [this](const std::string& display) {
+    // Where X11 is all the session offers, the answer changes nothing but
+    // the refusal of a server that never answers, so Qt starts while it is
+    // awaited, and a silent server ends the program where it has got to:
+    // Qt's own connection waits on it for ever.
+    const bool waylandMayServe = WaylandMayServe(environment);
+    const PlatformChoice choice = ChoosePlatform(environment, [&](const std::string& display) {
+        if (!waylandMayServe) {
+            xServer_ = std::make_shared<const XServerProbe>(display, kXServerPatience, [environment] {
+                Refuse(ChoosePlatform(environment, [](const std::string&) { return XServerAnswer::Silent; }));
+            });
+            return XServerAnswer::Answers;
+        }
         auto probe = std::make_shared<const XServerProbe>(display, kXServerPatience);
         xServer_ = probe;
         return probe->answer();

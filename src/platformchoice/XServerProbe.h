@@ -3,6 +3,7 @@
 #include "platformchoice/PlatformChoice.h"
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -15,19 +16,24 @@ namespace voltrail {
 // does.
 class XServerProbe {
 public:
+    // Asks and waits for the answer.
     XServerProbe(const std::string& display, std::chrono::milliseconds patience);
+    // Asks and returns at once: whenSilent runs, on a thread of the probe's,
+    // if no answer has come within patience and the probe still lives.
+    XServerProbe(const std::string& display, std::chrono::milliseconds patience,
+                 std::function<void()> whenSilent);
     ~XServerProbe();
     XServerProbe(const XServerProbe&) = delete;
     XServerProbe& operator=(const XServerProbe&) = delete;
 
-    // Silent when no answer came within the patience.
-    XServerAnswer answer() const { return answer_; }
+    // Silent when no answer came within the patience. A probe that did not
+    // wait waits here, after whenSilent has run.
+    XServerAnswer answer() const;
 
     struct Attempt;
 
 private:
     std::shared_ptr<Attempt> attempt_;
-    XServerAnswer answer_;
 };
 
 } // namespace voltrail

@@ -5,6 +5,7 @@
 #include "mainbar/XServerSession.h"
 #include "support/Ci.h"
 
+#include <atomic>
 #include <csignal>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -117,7 +118,22 @@ TEST(XServerProbe, AnswersAsTheServerDoes)
         const std::chrono::milliseconds patience =
             c.answer == XServerAnswer::Silent ? std::chrono::milliseconds(300) : kPatience;
         EXPECT_EQ(XServerProbe(c.display, patience).answer(), c.answer) << c.what << " (" << c.display << ")";
+        // Asked without waiting: the same answer, and only silence is told.
+        auto silences = std::make_shared<std::atomic<int>>(0);
+        const XServerProbe watching(c.display, patience, [silences] { ++*silences; });
+        EXPECT_EQ(watching.answer(), c.answer) << c.what << ", not waiting";
+        EXPECT_EQ(*silences, c.answer == XServerAnswer::Silent ? 1 : 0) << c.what << ", not waiting";
     }
+    // Gone before its patience is out (Qt has connected): nothing is told,
+    // even once the patience is out, as it is by the time a second probe of
+    // twice the patience has given up.
+    auto silences = std::make_shared<std::atomic<int>>(0);
+    std::make_unique<XServerProbe>(stopped->display(), std::chrono::milliseconds(200), [silences] {
+        ++*silences;
+    }).reset();
+    EXPECT_EQ(XServerProbe(stopped->display(), std::chrono::milliseconds(400)).answer(),
+              XServerAnswer::Silent);
+    EXPECT_EQ(*silences, 0) << "told of silence after the probe had gone";
     xcb_disconnect(desktop);
     ::kill(stopped->serverPid(), SIGCONT);
 }
