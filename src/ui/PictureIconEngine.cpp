@@ -1,12 +1,12 @@
 #include "ui/PictureIconEngine.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QImageReader>
+#include <QImage>
 #include <QPainter>
 #include <QResource>
 #include <QStyle>
 #include <QStyleOption>
+#include <QtEndian>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -21,6 +21,23 @@ public:
     using QResource::QResource;
 };
 
+// A picture in the build's own format; null if it is malformed.
+QImage Unpacked(const QByteArray& data)
+{
+    // Width and height, 32-bit little endian, then straight RGBA rows.
+    constexpr qsizetype kHeader = 8;
+    if (data.size() < kHeader)
+        return {};
+    const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
+    const quint32 width = qFromLittleEndian<quint32>(bytes);
+    const quint32 height = qFromLittleEndian<quint32>(bytes + 4);
+    if (width == 0 || height == 0 || width > 4096 || height > 4096 ||
+        data.size() - kHeader != qsizetype(width) * qsizetype(height) * 4)
+        return {};
+    // A copy: the data is a temporary when the resource is compressed.
+    return QImage(bytes + kHeader, int(width), int(height), int(width) * 4, QImage::Format_RGBA8888).copy();
+}
+
 } // namespace
 
 PictureIconEngine::PictureIconEngine(const QString& folder) : folder_(folder) {}
@@ -30,10 +47,10 @@ const QList<int>& PictureIconEngine::Sides()
     // Listed when first asked: a button made is not yet a button painted.
     if (!sides_) {
         sides_.emplace();
-        // Named <px>.png, read straight from the resource tree: listing it as
+        // Named <px>.rgba, read straight from the resource tree: listing it as
         // a folder would build file information for every entry.
         for (const QString& file : ResourceFolder(folder_).children())
-            if (const int side = QStringView(file).chopped(4).toInt(); side > 0 && file.endsWith(".png"_L1))
+            if (const int side = QStringView(file).chopped(5).toInt(); side > 0 && file.endsWith(".rgba"_L1))
                 sides_->append(side);
         std::sort(sides_->begin(), sides_->end());
     }
@@ -52,12 +69,9 @@ QPixmap PictureIconEngine::Drawn(int side)
 {
     if (const auto it = decoded_.constFind(side); it != decoded_.constEnd())
         return *it;
-    QFile file(QStringLiteral("%1/%2.png").arg(folder_).arg(side));
-    QImageReader reader(&file, "png");
-    // Told the format, the reader would still ask every image plugin whether
-    // it reads PNG too, loading each.
-    reader.setAutoDetectImageFormat(false);
-    return *decoded_.insert(side, QPixmap::fromImage(reader.read()));
+    return *decoded_.insert(
+        side, QPixmap::fromImage(Unpacked(
+                  QResource(QStringLiteral("%1/%2.rgba").arg(folder_).arg(side)).uncompressedData())));
 }
 
 QPixmap PictureIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State)

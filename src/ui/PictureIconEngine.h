@@ -10,10 +10,10 @@
 
 namespace voltrail {
 
-// A picture drawn at build time at several sizes (:/pictures/<name>/<px>.png).
-// Only the size that is painted is decoded, when it is first painted, and as
-// PNG by name: going through QIcon's file loading would decode every size
-// and search the plugin folders for image and icon plugins at start-up.
+// A picture drawn at build time at several sizes, as plain pixels
+// (:/pictures/<name>/<px>.rgba). Only the size that is painted is read, when
+// it is first painted: going through QIcon's file loading would decode every
+// size, and any image reader searches the plugin folders for image plugins.
 class PictureIconEngine : public QIconEngine {
 public:
     explicit PictureIconEngine(const QString& folder);
