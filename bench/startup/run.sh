@@ -5,11 +5,14 @@
 # a private Xvfb display with no window manager (so that their windows are
 # children of the root), with recording stand-ins for shutdown, systemctl,
 # loginctl and net first on PATH. Both are started as from an X11 session,
-# with no platform named to Qt: the bar asks the X server itself, as it does
-# for a person. A window counts as shown when it is first drawn into.
+# with no platform named to Qt (the bar asks the X server itself, as it does
+# for a person) and with a session bus of their own (without one, every Qt
+# program starts dbus-launch to look for one). A window counts as shown when
+# it is first drawn into.
 #
 #   bench/startup/run.sh [runs (11)] [idle seconds (3)]
 #   BENCH_BUILD_DIR=... to build elsewhere than build-bench-startup/
+#   BENCH_COMPARE=<name>=<program> to time another build in the same runs
 set -euo pipefail
 
 runs=${1:-11}
@@ -18,7 +21,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 build=${BENCH_BUILD_DIR:-$root/build-bench-startup}
 
-for tool in cmake Xvfb; do
+for tool in cmake Xvfb dbus-daemon; do
     command -v "$tool" > /dev/null || { echo "needs $tool" >&2; exit 1; }
 done
 
@@ -31,8 +34,10 @@ cmake --build "$build" -j2 --target ZT-VOLTRAIL-V1 bare_window startup_probe kee
 
 work=$(mktemp -d)
 xvfb_pid=""
+bus_pid=""
 cleanup()
 {
+    [ -z "$bus_pid" ] || kill "$bus_pid" 2> /dev/null || true
     if [ -n "$xvfb_pid" ]; then
         kill "$xvfb_pid" 2> /dev/null || true
         wait "$xvfb_pid" 2> /dev/null || true
@@ -60,7 +65,11 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export XDG_CONFIG_HOME="$work/config"
 export XDG_RUNTIME_DIR="$work/runtime"
 export PATH="$work/bin:$PATH"
-unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
+unset SESSION_MANAGER
+dbus-daemon --session --fork --print-address=3 --print-pid=4 3> "$work/bus.address" 4> "$work/bus.pid"
+read -r DBUS_SESSION_BUS_ADDRESS < "$work/bus.address"
+read -r bus_pid < "$work/bus.pid"
+export DBUS_SESSION_BUS_ADDRESS
 
 echo
 echo "== machine"
@@ -70,7 +79,8 @@ echo "  Qt $(pkg-config --modversion Qt6Widgets 2> /dev/null || echo '?'), X dis
 echo
 echo "== start to window mapped and shown, memory, idle CPU ($runs runs each, in turn)"
 "$build/startup_probe" "$runs" "$idle" \
-    "ZT-VOLTRAIL-V1=$build/voltrail/src/app/ZT-VOLTRAIL-V1" "bare-window=$build/bare_window"
+    "ZT-VOLTRAIL-V1=$build/voltrail/src/app/ZT-VOLTRAIL-V1" "bare-window=$build/bare_window" \
+    ${BENCH_COMPARE:+"$BENCH_COMPARE"}
 echo
 echo "== keeper tick"
 "$build/keeper_tick_bench" 2> /dev/null
