@@ -19,7 +19,9 @@ public:
     // Asks and waits for the answer.
     XServerProbe(const std::string& display, std::chrono::milliseconds patience);
     // Asks and returns at once: whenSilent runs, on a thread of the probe's,
-    // if no answer has come within patience and the probe still lives.
+    // if no answer has come within patience and the probe still lives. Qt
+    // connects meanwhile, so this asks without credentials, and a server that
+    // wants them says Absent: only whether it answers at all counts here.
     XServerProbe(const std::string& display, std::chrono::milliseconds patience,
                  std::function<void()> whenSilent);
     ~XServerProbe();

@@ -31,10 +31,15 @@ void HangUp(xcb_connection_t* connection)
 // xcb_connect cannot be given a time limit, and a server that accepted the
 // connection but never answers keeps it waiting for ever: it runs on a thread
 // of its own, which is left behind if it does not come back.
-void Ask(const std::shared_ptr<Attempt>& attempt, const std::string& display)
+void Ask(const std::shared_ptr<Attempt>& attempt, const std::string& display, bool withCredentials)
 {
-    std::thread([attempt, display] {
-        xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
+    std::thread([attempt, display, withCredentials] {
+        // Reading the credentials (libXau) is not safe beside another thread
+        // that connects: an empty offer is answered, with a refusal at worst.
+        xcb_auth_info_t none{};
+        xcb_connection_t* connection =
+            withCredentials ? xcb_connect(display.c_str(), nullptr)
+                            : xcb_connect_to_display_with_auth_info(display.c_str(), &none, nullptr);
         std::unique_lock lock(attempt->mutex);
         attempt->finished = true;
         if (attempt->abandoned) {
@@ -78,7 +83,7 @@ void Publish(Attempt& attempt, XServerAnswer answer)
 XServerProbe::XServerProbe(const std::string& display, std::chrono::milliseconds patience)
     : attempt_(std::make_shared<Attempt>())
 {
-    Ask(attempt_, display);
+    Ask(attempt_, display, true);
     Publish(*attempt_, Await(*attempt_, patience).answer);
 }
 
@@ -88,7 +93,7 @@ XServerProbe::XServerProbe(const std::string& display, std::chrono::milliseconds
 {
     // One thread is started here, and it starts the one that connects.
     std::thread([attempt = attempt_, display, patience, whenSilent = std::move(whenSilent)] {
-        Ask(attempt, display);
+        Ask(attempt, display, false);
         const Outcome outcome = Await(*attempt, patience);
         if (outcome.answer == XServerAnswer::Silent && !outcome.abandoned && whenSilent)
             whenSilent();
