@@ -5,6 +5,7 @@
 #include "mainbar/WindowStackingFactory.h"
 #include "mainbar/ZT_VOLTRAIL_MAIN.h"
 #include "notifications/DesktopNotifierFactory.h"
+#include "platformchoice/PlatformChoice.h"
 #include "platformchoice/ToolkitArguments.h"
 #include "platformchoice/WindowSystemStart.h"
 #include "settings/QSettingsBackend.h"
@@ -17,7 +18,7 @@ int main(int argc, char* argv[])
 {
     voltrail::WindowSystemStart windowSystem;
     if (!windowSystem.refusal().empty()) {
-        std::fprintf(stderr, "ZT-VOLTRAIL: %s.\n", windowSystem.refusal().c_str());
+        std::fprintf(stderr, "%s\n", voltrail::RefusalLine(windowSystem.refusal()).c_str());
         return 1;
     }
     // The program reads no command line.

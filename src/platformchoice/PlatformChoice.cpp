@@ -26,6 +26,11 @@ bool WaylandMayServe(const SessionEnvironment& environment)
     return !environment.waylandDisplay.empty() || environment.sessionType == "wayland";
 }
 
+std::string RefusalLine(const std::string& refusal)
+{
+    return "ZT-VOLTRAIL: " + refusal + ".";
+}
+
 std::string NativeWaylandNotice(std::string_view platformName)
 {
     if (platformName.substr(0, 7) != "wayland")

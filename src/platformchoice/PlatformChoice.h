@@ -41,6 +41,9 @@ PlatformChoice ChoosePlatform(const SessionEnvironment& environment, const XServ
 // whether a server that never answers is refused.
 bool WaylandMayServe(const SessionEnvironment& environment);
 
+// The line the program ends with when it refuses to start.
+std::string RefusalLine(const std::string& refusal);
+
 // The line said once at start on a native Wayland platform, else empty.
 std::string NativeWaylandNotice(std::string_view platformName);
 

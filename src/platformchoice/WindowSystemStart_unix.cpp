@@ -22,7 +22,7 @@ std::string Variable(const char* name)
 
 [[noreturn]] void Refuse(const PlatformChoice& choice)
 {
-    std::fprintf(stderr, "ZT-VOLTRAIL: %s.\n", choice.refusal.c_str());
+    std::fprintf(stderr, "%s\n", RefusalLine(choice.refusal).c_str());
     std::fflush(stderr);
     std::_Exit(1);
 }
