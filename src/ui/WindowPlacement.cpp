@@ -1,6 +1,7 @@
 #include "ui/WindowPlacement.h"
 
 #include <QEvent>
+#include <QMargins>
 #include <QPointF>
 #include <QVariant>
 #include <QWidget>
@@ -48,16 +49,27 @@ protected:
 private:
     void apply()
     {
-        const QSize margins = window_.frameGeometry().size() - window_.geometry().size();
-        const QSize client = (outer_ - margins).expandedTo(QSize(1, 1));
+        const QMargins margins = FrameMargins();
+        const QSize client =
+            (outer_ - QSize(margins.left() + margins.right(), margins.top() + margins.bottom()))
+                .expandedTo(QSize(1, 1));
         if (window_.minimumSize() == client && window_.maximumSize() == client)
             return;
         window_.setFixedSize(client);
-        // A window manager that is still framing the window may take a resize
-        // as a move as well: put it back where it was placed.
+        // While the window manager frames the window, Qt's idea of where the
+        // client is may lag behind (and the resize above went out there): put
+        // it where the frame lands on its place, from the margins alone.
         const QVariant placed = window_.property(kPlacedAtPixels);
-        if (window_.isVisible() && placed.isValid() && window_.pos() != placed.toPoint())
-            window_.move(placed.toPoint());
+        if (window_.isVisible() && placed.isValid())
+            window_.setGeometry(QRect(placed.toPoint() + QPoint(margins.left(), margins.top()), client));
+    }
+
+    QMargins FrameMargins() const
+    {
+        const QRect frame = window_.frameGeometry();
+        const QRect inner = window_.geometry();
+        return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                frame.bottom() - inner.bottom()};
     }
 
     QWidget& window_;
