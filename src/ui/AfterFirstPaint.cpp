@@ -10,6 +10,9 @@ namespace {
 
 // A window kept off the screen is never painted.
 constexpr int kLongestWaitMs = 1000;
+// The first picture still has to be put on the screen by the display server
+// (and a compositor): work started at once would take the processor from them.
+constexpr int kSettleMs = 50;
 
 } // namespace
 
@@ -31,7 +34,7 @@ bool AfterFirstPaint::eventFilter(QObject* watched, QEvent* event)
     // before the next turn of the event loop.
     if (watched == &window_ && event->type() == QEvent::Paint && !painted_) {
         painted_ = true;
-        QTimer::singleShot(0, this, &AfterFirstPaint::Run);
+        QTimer::singleShot(kSettleMs, this, &AfterFirstPaint::Run);
     }
     return false;
 }

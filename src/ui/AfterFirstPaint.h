@@ -7,8 +7,8 @@ class QWidget;
 
 namespace voltrail {
 
-// Work a window does not need in order to appear: it runs on the turn of the
-// event loop after the window's first paint, once that picture has gone out.
+// Work a window does not need in order to appear: it runs shortly after the
+// window's first paint, once that picture has gone out and been shown.
 // A window that is not shown by the first turn of the event loop has it done
 // then; one that is shown but not painted within a second, then.
 class AfterFirstPaint final : public QObject {
