@@ -3,8 +3,12 @@
 #include <QEvent>
 #include <QMargins>
 #include <QPointF>
+#include <QTimer>
 #include <QVariant>
 #include <QWidget>
+#include <QWindow>
+
+#include <optional>
 
 namespace voltrail {
 
@@ -14,6 +18,7 @@ namespace {
 // very values it was placed at, so opening and closing it changes nothing.
 const char* const kPlacedAtPixels = "voltrailPlacedAtPixels";
 const char* const kPlacedAtTwips = "voltrailPlacedAtTwips";
+constexpr int kFramingSettleMs = 100;
 
 // The frame margins arrive only once the window manager has framed the window;
 // this filter keeps the outer size right whenever they change.
@@ -28,6 +33,7 @@ public:
     void setOuterSize(QSize outer)
     {
         outer_ = outer;
+        placedWith_.reset();
         apply();
     }
 
@@ -50,30 +56,37 @@ private:
     void apply()
     {
         const QMargins margins = FrameMargins();
+        if (placedWith_ == margins)
+            return;
         const QSize client =
             (outer_ - QSize(margins.left() + margins.right(), margins.top() + margins.bottom()))
                 .expandedTo(QSize(1, 1));
-        if (window_.minimumSize() == client && window_.maximumSize() == client)
-            return;
         window_.setFixedSize(client);
         // While the window manager frames the window, Qt's idea of where the
-        // client is may lag behind (and the resize above went out there): put
-        // it where the frame lands on its place, from the margins alone.
+        // client is lags behind, and the first margins may be read before the
+        // client sits where it will in its frame (same size, other corner):
+        // place it from the margins alone each time they change.
         const QVariant placed = window_.property(kPlacedAtPixels);
-        if (window_.isVisible() && placed.isValid())
-            window_.setGeometry(QRect(placed.toPoint() + QPoint(margins.left(), margins.top()), client));
+        if (!window_.isVisible() || !placed.isValid())
+            return;
+        placedWith_ = margins;
+        window_.setGeometry(QRect(placed.toPoint() + QPoint(margins.left(), margins.top()), client));
+        // A manager that keeps the client still while it finishes the frame
+        // sends no move: look at the margins again once it has had the time.
+        QTimer::singleShot(kFramingSettleMs, this, [this] { apply(); });
     }
 
+    // Asked of the window system each time: Qt's widget copy of the margins
+    // is brought up to date only when the window moves or is resized.
     QMargins FrameMargins() const
     {
-        const QRect frame = window_.frameGeometry();
-        const QRect inner = window_.geometry();
-        return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-                frame.bottom() - inner.bottom()};
+        const QWindow* handle = window_.windowHandle();
+        return handle ? handle->frameMargins() : QMargins();
     }
 
     QWidget& window_;
     QSize outer_;
+    std::optional<QMargins> placedWith_;
 };
 
 } // namespace
