@@ -8,6 +8,7 @@
 #include "remote/ConsoleKeys.h"
 #include "remote/ZT_VOLTRAIL_SGUI_ADVANCED.h"
 #include "settings/QSettingsBackend.h"
+#include "support/FakeClock.h"
 #include "support/RecordingLauncher.h"
 #include "support/RecordingProgram.h"
 #include "ui/TickBox.h"
@@ -53,7 +54,8 @@ int main(int argc, char** argv)
     ChildReaper launcherChildren;
     ProcessLauncher launcher{launcherChildren};
     NullWindowStacking stacking("bench");
-    Services services{store, launcher, stacking};
+    test::FakeClock clock;
+    Services services{store, launcher, stacking, clock};
 
     // Every row marked, named and asking for both a shutdown and a restart.
     for (int n = 1; n <= kConsoleRowCount; ++n) {
@@ -98,7 +100,7 @@ int main(int argc, char** argv)
 
     // The same presses with a launcher that starts nothing: the window's own share.
     test::RecordingLauncher recorder;
-    Services quietServices{store, recorder, stacking};
+    Services quietServices{store, recorder, stacking, clock};
     ZT_VOLTRAIL_SGUI_ADVANCED quiet(quietServices, nullptr);
     quiet.Load();
     quiet.show();

@@ -11,6 +11,7 @@
 #include "remote/ZT_VOLTRAIL_SGUI_ADVANCED.h"
 #include "remote/ZT_VOLTRAIL_SGUI_SIMPLE.h"
 #include "settings/QSettingsBackend.h"
+#include "support/FakeClock.h"
 #include "support/FakeWindowStacking.h"
 #include "support/RecordingLauncher.h"
 
@@ -50,7 +51,8 @@ int main(int argc, char** argv)
     test::RecordingLauncher launcher;
     test::FakeWindowStacking stacking;
     stacking.foreground = 1; // another program's window is in front
-    Services services{store, launcher, stacking};
+    test::FakeClock clock;
+    Services services{store, launcher, stacking, clock};
 
     const int kOpenings = 20;
     Print("main bar: load, show, close",

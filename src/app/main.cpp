@@ -1,6 +1,7 @@
 // Builds the real collaborators and hands them to the main bar.
 #include "actions/ChildReaper.h"
 #include "actions/ProcessLauncher.h"
+#include "clock/SystemClock.h"
 #include "linuxlayer/ShutdownCommandLayer.h"
 #include "mainbar/WindowStackingFactory.h"
 #include "mainbar/ZT_VOLTRAIL_MAIN.h"
@@ -40,7 +41,8 @@ int main(int argc, char* argv[])
     const auto shutdownLayer = voltrail::MakeShutdownCommandLayer(processes, *notifier);
     voltrail::ShellLauncher& launcher = shutdownLayer ? *shutdownLayer : processes;
     const auto stacking = voltrail::MakeWindowStacking();
-    voltrail::Services services{settings, launcher, *stacking};
+    voltrail::SystemClock clock;
+    voltrail::Services services{settings, launcher, *stacking, clock};
 
     voltrail::ZT_VOLTRAIL_MAIN bar(services);
     QObject::connect(&bar, &voltrail::ZT_VOLTRAIL_MAIN::unloaded, &app, &QApplication::quit,

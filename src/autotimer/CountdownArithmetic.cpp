@@ -13,6 +13,13 @@ namespace {
 
 constexpr int kSecondsPerDay = 24 * 60 * 60;
 
+// Division that rounds towards minus infinity, for instants before 1970 too.
+std::int64_t FloorDiv(std::int64_t value, std::int64_t divisor)
+{
+    const std::int64_t quotient = value / divisor;
+    return quotient * divisor > value ? quotient - 1 : quotient;
+}
+
 // One or two ASCII digits, read as a number no larger than max.
 std::optional<int> ReadField(std::string_view field, int max)
 {
@@ -102,6 +109,52 @@ std::optional<std::string_view> FiringStatusText(std::string_view label)
         if (actionLabel == label)
             return status;
     return std::nullopt;
+}
+
+std::optional<ClockTarget> NextOccurrence(int secondOfDay, std::int64_t nowMs, const Clock& clock)
+{
+    const std::int64_t nowSeconds = FloorDiv(nowMs, 1000);
+    const std::int64_t today = FloorDiv(nowSeconds + clock.UtcOffsetAt(nowSeconds), kSecondsPerDay);
+    // Today, tomorrow, and a few days more for a day the clock skips.
+    for (std::int64_t day = today; day < today + 4; ++day) {
+        const std::int64_t local = day * kSecondsPerDay + secondOfDay;
+        // The instants that may show it: with the offset in force a day
+        // before, or a day after. On the day the clock goes back both do.
+        std::optional<std::int64_t> first;
+        for (std::int64_t offsetAt : {local - kSecondsPerDay, local + kSecondsPerDay}) {
+            const std::int64_t at = local - clock.UtcOffsetAt(offsetAt);
+            if (at + clock.UtcOffsetAt(at) == local && at * 1000 > nowMs && (!first || at < *first))
+                first = at;
+        }
+        if (first)
+            return ClockTarget{*first * 1000, secondOfDay};
+    }
+    return std::nullopt;
+}
+
+std::int64_t SecondsRemaining(std::int64_t targetMs, std::int64_t nowMs)
+{
+    return targetMs > nowMs ? (targetMs - nowMs + 999) / 1000 : 0;
+}
+
+std::string FormatSeconds(std::int64_t seconds)
+{
+    const long long total = seconds > 0 ? seconds : 0;
+    char text[64];
+    std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", total / 3600, total / 60 % 60, total % 60);
+    return text;
+}
+
+ClockTick JudgeClockTick(std::int64_t targetMs, std::int64_t nowMs)
+{
+    if (nowMs < targetMs)
+        return ClockTick::Waiting;
+    return nowMs - targetMs > kMissedAfterMs ? ClockTick::Missed : ClockTick::Fire;
+}
+
+std::string MissedText(int secondOfDay)
+{
+    return "!!! MISSED " + FormatSeconds(secondOfDay) + " !!!";
 }
 
 } // namespace voltrail

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "clock/Clock.h"
+
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,5 +47,38 @@ bool DisplayReadsZero(std::string_view display);
 // The status line while the action of a label is being performed; nothing for
 // a text that is no action label.
 std::optional<std::string_view> FiringStatusText(std::string_view label);
+
+// A start at a clock time: the instant it stands for, and the time of day
+// that was typed.
+struct ClockTarget {
+    std::int64_t atMs;
+    int secondOfDay;
+};
+
+// The next time the local clock shows that time of day after now: later
+// today, else tomorrow (so now itself is tomorrow). A time that occurs twice
+// on a day the clock goes back is the first of the two still ahead; one that
+// the clock skips going forward is taken on the next day that has it.
+// Nothing only where no day in the next few has it.
+std::optional<ClockTarget> NextOccurrence(int secondOfDay, std::int64_t nowMs, const Clock& clock);
+
+// Whole seconds until the target, rounded up: it reads zero only once reached.
+std::int64_t SecondsRemaining(std::int64_t targetMs, std::int64_t nowMs);
+
+// "hh:mm:ss" of a number of seconds; hours past 23 are shown as they are
+// (a day the clock goes back is 25 hours long), and less than zero as zero.
+std::string FormatSeconds(std::int64_t seconds);
+
+// A tick later than this past the target (the machine slept, or was too busy
+// to deliver ticks) must not act by surprise.
+inline constexpr std::int64_t kMissedAfterMs = 60'000;
+
+enum class ClockTick { Waiting, Fire, Missed };
+
+// What a tick at now does to a countdown to a clock time.
+ClockTick JudgeClockTick(std::int64_t targetMs, std::int64_t nowMs);
+
+// The status line when a clock time was missed.
+std::string MissedText(int secondOfDay);
 
 } // namespace voltrail

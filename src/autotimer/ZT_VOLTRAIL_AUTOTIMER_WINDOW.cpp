@@ -4,11 +4,13 @@
 #include "autotimer/CountdownArithmetic.h"
 #include "ui/Controls.h"
 #include "ui/Texts.h"
+#include "ui/TickBox.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <cstdint>
 
 namespace voltrail {
 
@@ -99,7 +101,8 @@ ZT_VOLTRAIL_AUTOTIMER_WINDOW::ZT_VOLTRAIL_AUTOTIMER_WINDOW(Services& services, Q
     CLOSE_REQUEST_COUNTDOWN_TEXTBOX->setAlignment(Qt::AlignCenter);
     CLOSE_REQUEST_COUNTDOWN_TEXTBOX->setStyleSheet(
         QStringLiteral("background-color: black; color: #00ff00; font-size: 28pt; font-weight: 900;"));
-    CLOSE_REQUEST_COUNTDOWN_TEXTBOX->setToolTip(QStringLiteral("H:MM:SS"));
+    CLOSE_REQUEST_COUNTDOWN_TEXTBOX->setToolTip(
+        QStringLiteral("H:MM:SS, or a clock time when At clock time is ticked"));
 
     CANCEL_BUTTON =
         PlaceTwips(MakeButton(this, "CANCEL_BUTTON", QStringLiteral("Cancel")), 120, 2640, 1095, 975);
@@ -110,6 +113,11 @@ ZT_VOLTRAIL_AUTOTIMER_WINDOW::ZT_VOLTRAIL_AUTOTIMER_WINDOW(Services& services, Q
     OK_BUTTON->setIcon(Picture("ok"));
     OK_BUTTON->setIconSize(QSize(24, 24));
     OK_BUTTON->setEnabled(false);
+    // In the free cell over Cancel; never stored, so every opening counts
+    // down a duration until a person asks otherwise.
+    AT_CLOCK_TIME_TICKBOX =
+        PlaceTwips(MakeTickBox(this, "AT_CLOCK_TIME_TICKBOX", QStringLiteral("At clock time")), 120, 2325, 1095,
+                   255);
     // A person who has typed a time expects Enter to start it.
     SetEnterButton(CLOSE_REQUEST_COUNTDOWN_TEXTBOX, OK_BUTTON);
 
@@ -118,7 +126,8 @@ ZT_VOLTRAIL_AUTOTIMER_WINDOW::ZT_VOLTRAIL_AUTOTIMER_WINDOW(Services& services, Q
     AUTOTIMER_COUNTER->setTimerType(Qt::PreciseTimer);
 
     SetTabOrder({SHUTDOWN_BUTTON, RESTART_BUTTON, HIBERNATE_BUTTON, LOGOFF_BUTTON, CLOSE_BUTTON,
-                 AUTOTIMER_ACTION_TEXTBOX, CANCEL_BUTTON, CLOSE_REQUEST_COUNTDOWN_TEXTBOX, OK_BUTTON});
+                 AUTOTIMER_ACTION_TEXTBOX, CANCEL_BUTTON, AT_CLOCK_TIME_TICKBOX, CLOSE_REQUEST_COUNTDOWN_TEXTBOX,
+                 OK_BUTTON});
     CLOSE_BUTTON->setFocus();
 
     connect(SHUTDOWN_BUTTON, &QPushButton::clicked, this, [this] { PickAction(labels::kShutdown); });
@@ -156,28 +165,63 @@ void ZT_VOLTRAIL_AUTOTIMER_WINDOW::PickAction(std::string_view label)
 
 void ZT_VOLTRAIL_AUTOTIMER_WINDOW::OK_BUTTON_Click()
 {
-    const CountdownStart start = ReadCountdownStart(CLOSE_REQUEST_COUNTDOWN_TEXTBOX->text().toStdString());
-    if (!start.remainingTime) {
-        // Refused: the window stays as it was, and says why.
-        SetStatus(RefusalText(*start.refusal));
-        return;
+    const std::string text = CLOSE_REQUEST_COUNTDOWN_TEXTBOX->text().toStdString();
+    TargetTime.reset();
+    if (AT_CLOCK_TIME_TICKBOX->isTicked()) {
+        const auto secondOfDay = ReadDurationSeconds(text);
+        const std::int64_t now = services().clock.NowMs();
+        TargetTime = secondOfDay ? NextOccurrence(*secondOfDay, now, services().clock) : std::nullopt;
+        if (!TargetTime) {
+            SetStatus(RefusalText(StartRefusal::NotATime));
+            return;
+        }
+        CLOSE_REQUEST_COUNTDOWN_TEXTBOX->setText(
+            QString::fromStdString(FormatSeconds(SecondsRemaining(TargetTime->atMs, now))));
+    } else {
+        const CountdownStart start = ReadCountdownStart(text);
+        if (!start.remainingTime) {
+            // Refused: the window stays as it was, and says why.
+            SetStatus(RefusalText(*start.refusal));
+            return;
+        }
+        RemainingTime = *start.remainingTime;
     }
-    RemainingTime = *start.remainingTime;
     SetStatus(kCountdownStarted);
     AUTOTIMER_COUNTER->start();
     CANCEL_BUTTON->setEnabled(true);
     OK_BUTTON->setEnabled(false);
     CLOSE_REQUEST_COUNTDOWN_TEXTBOX->setReadOnly(true);
     SetActionButtonsEnabled(false);
+    AT_CLOCK_TIME_TICKBOX->setEnabled(false);
 }
 
 void ZT_VOLTRAIL_AUTOTIMER_WINDOW::AUTOTIMER_COUNTER_Timer()
 {
     SetStatus(kRunning);
-    RemainingTime = AfterOneTick(RemainingTime);
-    CLOSE_REQUEST_COUNTDOWN_TEXTBOX->setText(QString::fromStdString(FormatTimeOfDay(RemainingTime)));
-    if (!DisplayReadsZero(CLOSE_REQUEST_COUNTDOWN_TEXTBOX->text().toStdString()))
-        return;
+    if (TargetTime) {
+        const std::int64_t now = services().clock.NowMs();
+        switch (JudgeClockTick(TargetTime->atMs, now)) {
+        case ClockTick::Waiting:
+            CLOSE_REQUEST_COUNTDOWN_TEXTBOX->setText(
+                QString::fromStdString(FormatSeconds(SecondsRemaining(TargetTime->atMs, now))));
+            return;
+        case ClockTick::Missed:
+            // Hours after the time, a shutdown would come as a surprise. The
+            // box holds the time again, so that OK arms it for the next day.
+            StopCounting();
+            SetStatus(MissedText(TargetTime->secondOfDay));
+            CLOSE_REQUEST_COUNTDOWN_TEXTBOX->setText(QString::fromStdString(FormatSeconds(TargetTime->secondOfDay)));
+            TargetTime.reset();
+            return;
+        case ClockTick::Fire:
+            break;
+        }
+    } else {
+        RemainingTime = AfterOneTick(RemainingTime);
+        CLOSE_REQUEST_COUNTDOWN_TEXTBOX->setText(QString::fromStdString(FormatTimeOfDay(RemainingTime)));
+        if (!DisplayReadsZero(CLOSE_REQUEST_COUNTDOWN_TEXTBOX->text().toStdString()))
+            return;
+    }
 
     CLOSE_REQUEST_COUNTDOWN_TEXTBOX->setText(ToQString(kFiredDisplay));
     const std::string label = AUTOTIMER_ACTION_TEXTBOX->text().toStdString();
@@ -189,12 +233,20 @@ void ZT_VOLTRAIL_AUTOTIMER_WINDOW::AUTOTIMER_COUNTER_Timer()
 
 void ZT_VOLTRAIL_AUTOTIMER_WINDOW::CANCEL_BUTTON_Click()
 {
-    AUTOTIMER_COUNTER->stop();
+    StopCounting();
     SetStatus(kAborted);
+    TargetTime.reset();
+}
+
+// Back to where OK can start again: the box keeps what it shows.
+void ZT_VOLTRAIL_AUTOTIMER_WINDOW::StopCounting()
+{
+    AUTOTIMER_COUNTER->stop();
     OK_BUTTON->setEnabled(true);
     CANCEL_BUTTON->setEnabled(false);
     CLOSE_REQUEST_COUNTDOWN_TEXTBOX->setReadOnly(false);
     SetActionButtonsEnabled(true);
+    AT_CLOCK_TIME_TICKBOX->setEnabled(true);
 }
 
 void ZT_VOLTRAIL_AUTOTIMER_WINDOW::CLOSE_BUTTON_Click()

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "autotimer/CountdownArithmetic.h"
 #include "ui/Form.h"
 
+#include <optional>
 #include <string_view>
 
 class QLabel;
@@ -11,7 +13,10 @@ class QTimer;
 
 namespace voltrail {
 
-// Performs one local action when a typed countdown reaches zero. The state
+class TickBox;
+
+// Performs one local action when a typed countdown reaches zero, or, with At
+// clock time ticked, when the local clock reaches the typed time. The state
 // lives in the controls themselves: the status line, which controls are
 // enabled, and whether the countdown box can be edited.
 class ZT_VOLTRAIL_AUTOTIMER_WINDOW : public Form {
@@ -40,6 +45,7 @@ public:
     QLineEdit* CLOSE_REQUEST_COUNTDOWN_TEXTBOX;
     QPushButton* OK_BUTTON;
     QPushButton* CANCEL_BUTTON;
+    TickBox* AT_CLOCK_TIME_TICKBOX;
     QTimer* AUTOTIMER_COUNTER;
 
 public slots:
@@ -55,10 +61,14 @@ private:
     void OK_BUTTON_Click();
     void CANCEL_BUTTON_Click();
     void CLOSE_BUTTON_Click();
+    void StopCounting();
     void SetActionButtonsEnabled(bool enabled);
     void SetStatus(std::string_view text);
 
     double RemainingTime = 0; // days
+    // Set while counting to a clock time: measured against the clock, not
+    // the ticks.
+    std::optional<ClockTarget> TargetTime;
 };
 
 } // namespace voltrail

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "actions/ShellLauncher.h"
+#include "clock/Clock.h"
 #include "mainbar/WindowStacking.h"
 #include "settings/SettingsStore.h"
 
@@ -12,6 +13,7 @@ struct Services {
     SettingsStore& settings;
     ShellLauncher& launcher;
     WindowStacking& stacking;
+    Clock& clock;
 };
 
 } // namespace voltrail

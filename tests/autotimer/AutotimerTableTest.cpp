@@ -21,10 +21,10 @@ QList<ControlRow> Table()
         {"AUTOTIMER_TITLE_LABEL", Lbl, "WAITING FOR USER INPUT", "", {120, 360, 5655, 375}},
         // Five 615-twip squares, left to right, each with its caption under it.
         // The window opens on Close, its default button.
-        {"SHUTDOWN_BUTTON", Pic, "", "Shutdown", {240, 840, 615, 615}, true, true, false, 5},
-        {"RESTART_BUTTON", Pic, "", "Restart", {1440, 840, 615, 615}, true, true, false, 6},
-        {"HIBERNATE_BUTTON", Pic, "", "Hibernate", {2640, 840, 615, 615}, true, true, false, 7},
-        {"LOGOFF_BUTTON", Pic, "", "Logoff", {3840, 840, 615, 615}, true, true, false, 8},
+        {"SHUTDOWN_BUTTON", Pic, "", "Shutdown", {240, 840, 615, 615}, true, true, false, 6},
+        {"RESTART_BUTTON", Pic, "", "Restart", {1440, 840, 615, 615}, true, true, false, 7},
+        {"HIBERNATE_BUTTON", Pic, "", "Hibernate", {2640, 840, 615, 615}, true, true, false, 8},
+        {"LOGOFF_BUTTON", Pic, "", "Logoff", {3840, 840, 615, 615}, true, true, false, 9},
         {"CLOSE_BUTTON", Pic, "", "Close", {5040, 840, 615, 615}, true, true, false, 0},
         {"Label1", Lbl, "Shutdown", "", {0, 1470, 1095, 255}},
         {"Label2", Lbl, "Restart", "", {1200, 1470, 1095, 255}},
@@ -45,16 +45,18 @@ QList<ControlRow> Table()
         {"MINUTES_LABEL", Lbl, "Minutes", "", {2410, 2325, 1075, 255}},
         {"SECONDS_LABEL", Lbl, "Seconds", "", {3485, 2325, 1075, 255}},
         {"CANCEL_BUTTON", PicBtn, "Cancel", "", {120, 2640, 1095, 975}, true, false, false, 2},
+        // Clear at every opening, in the cell over Cancel.
+        {"AT_CLOCK_TIME_TICKBOX", Tick, "At clock time", "", {120, 2325, 1095, 255}, true, true, false, 3, 0},
         {"CLOSE_REQUEST_COUNTDOWN_TEXTBOX",
          Box,
          "00:00:00",
-         "H:MM:SS",
+         "H:MM:SS, or a clock time when At clock time is ticked",
          {1335, 2640, 3225, 975},
          true,
          true,
          false,
-         3},
-        {"OK_BUTTON", PicBtn, "OK", "", {4680, 2640, 1095, 975}, true, false, false, 4},
+         4},
+        {"OK_BUTTON", PicBtn, "OK", "", {4680, 2640, 1095, 975}, true, false, false, 5},
         {"AUTOTIMER_COUNTER", Kind::Timer, "", "", Unplaced(), false, false},
     };
 }

@@ -1,7 +1,9 @@
 #include "autotimer/ZT_VOLTRAIL_AUTOTIMER_WINDOW.h"
 #include "mainbar/ZT_VOLTRAIL_MAIN.h"
 #include "support/WindowTestBase.h"
+#include "support/WindowActions.h"
 #include "support/WindowTestHelpers.h"
+#include "ui/TickBox.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -56,14 +58,15 @@ private:
     }
 
     // The status, then what the state table fixes: E for each of the four
-    // actions, OK, Cancel and Close that is enabled, R for a read-only box, T
-    // for a running timer, V for a window still shown.
+    // actions, OK, Cancel, Close and At clock time that is enabled, R for a
+    // read-only box, T for a running timer, V for a window still shown.
     QString state() const
     {
         QString flags;
         for (QWidget* c : std::initializer_list<QWidget*>{w->SHUTDOWN_BUTTON, w->RESTART_BUTTON,
                                                           w->HIBERNATE_BUTTON, w->LOGOFF_BUTTON, w->OK_BUTTON,
-                                                          w->CANCEL_BUTTON, w->CLOSE_BUTTON})
+                                                          w->CANCEL_BUTTON, w->CLOSE_BUTTON,
+                                                          w->AT_CLOCK_TIME_TICKBOX})
             flags += c->isEnabled() ? 'E' : '-';
         flags += w->CLOSE_REQUEST_COUNTDOWN_TEXTBOX->isReadOnly() ? 'R' : '-';
         flags += w->AUTOTIMER_COUNTER->isActive() ? 'T' : '-';
@@ -72,9 +75,9 @@ private:
     }
     static QString Idle(const QString& status, bool ok)
     {
-        return status + (ok ? " EEEEE-E--V" : " EEEE--E--V");
+        return status + (ok ? " EEEEE-EE--V" : " EEEE--EE--V");
     }
-    static QString Counting(const QString& status) { return status + " -----EERTV"; }
+    static QString Counting(const QString& status) { return status + " -----EE-RTV"; }
 
 private slots:
     void init() { ResetFixture(); }
@@ -263,6 +266,89 @@ private slots:
         QVERIFY(launcher->launched.empty());
         ticks(1);
         QCOMPARE(Launched(*launcher), QStringList{"shutdown /l"});
+    }
+
+    // Ticked, the box is a time of day on the clock; each row moves the clock
+    // by the given milliseconds before each tick.
+    void clockTimeIsMeasuredAgainstTheClock_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shownAtOk");
+        QTest::addColumn<QList<int>>("steps");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("status"); // empty: fired
+        const QString missed = QStringLiteral("!!! MISSED 12:00:05 !!!");
+        QTest::newRow("late ticks fire on time") << "12:00:05" << "00:00:05" << QList<int>{3000, 1500, 600} << ""
+                                                 << "";
+        QTest::newRow("a minute late still fires") << "12:00:05" << "00:00:05" << QList<int>{65000} << "" << "";
+        QTest::newRow("slept past it") << "12:00:05" << "00:00:05" << QList<int>{65001} << "12:00:05" << missed;
+        QTest::newRow("clock set back an hour")
+            << "12:00:05" << "00:00:05" << QList<int>{-3600000} << "01:00:05" << kRunning;
+        QTest::newRow("back an hour, then on") << "12:00:05" << "00:00:05" << QList<int>{-3600000, 3605000}
+                                               << "" << "";
+        QTest::newRow("now is tomorrow") << "12:00:00" << "24:00:00" << QList<int>{1000} << "23:59:59" << kRunning;
+        QTest::newRow("midnight") << "0:00:00" << "12:00:00" << QList<int>{} << "12:00:00" << kStarted;
+        QTest::newRow("not a time") << "24:00:00" << "24:00:00" << QList<int>{} << "24:00:00" << kInvalid;
+    }
+
+    void clockTimeIsMeasuredAgainstTheClock()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shownAtOk);
+        QFETCH(QList<int>, steps);
+        QFETCH(QString, box);
+        QFETCH(QString, status);
+        open();
+        ClickTick(w->AT_CLOCK_TIME_TICKBOX);
+        start(w->SHUTDOWN_BUTTON, typed);
+        QCOMPARE(this->box(), shownAtOk);
+        for (int step : steps) {
+            clock->nowMs += step;
+            ticks(1);
+        }
+        if (status.isEmpty()) {
+            QCOMPARE(Launched(*launcher), QStringList{"shutdown /s /t 0"});
+            QCOMPARE(this->box(), QStringLiteral("--:--:--"));
+            QVERIFY(!w->isVisible());
+            return;
+        }
+        QVERIFY(launcher->launched.empty());
+        QCOMPARE(this->box(), box);
+        const bool counting = status == kRunning || status == kStarted;
+        QCOMPARE(state(), counting ? Counting(status) : Idle(status, true));
+        QVERIFY(w->AT_CLOCK_TIME_TICKBOX->isTicked());
+    }
+
+    // After Cancel, OK takes the box as a clock time while ticked, and as a
+    // duration once cleared; after a miss, OK arms it for the next day.
+    void okAfterCancelOrMissReadsTheBoxAgain()
+    {
+        open();
+        ClickTick(w->AT_CLOCK_TIME_TICKBOX);
+        start(w->LOGOFF_BUTTON, QStringLiteral("12:00:03"));
+        Click(w->CANCEL_BUTTON);
+        QCOMPARE(state(), Idle(kAborted, true));
+        QCOMPARE(box(), QStringLiteral("00:00:03"));
+        Click(w->OK_BUTTON);
+        QCOMPARE(box(), QStringLiteral("12:00:03")); // 00:00:03 tomorrow
+        Click(w->CANCEL_BUTTON);
+        type(QStringLiteral("12:00:03"));
+        Click(w->OK_BUTTON);
+        clock->nowMs += 90000;
+        ticks(1);
+        QCOMPARE(box(), QStringLiteral("12:00:03"));
+        Click(w->OK_BUTTON);
+        QCOMPARE(box(), QStringLiteral("23:58:33"));
+        Click(w->CANCEL_BUTTON);
+        ClickTick(w->AT_CLOCK_TIME_TICKBOX);
+        type(QStringLiteral("0:00:02"));
+        Click(w->OK_BUTTON);
+        clock->nowMs += 86400000; // no longer read
+        ticks(1);
+        QVERIFY(launcher->launched.empty());
+        ticks(1);
+        QCOMPARE(Launched(*launcher), QStringList{"shutdown /l"});
+        QCOMPARE(WrittenValues(*backend), (QStringList{"AUTOTIMER_Left=1000", "AUTOTIMER_Top=1000"}));
     }
 
     void realCountdownOfTwoSeconds()

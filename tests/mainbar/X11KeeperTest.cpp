@@ -8,6 +8,7 @@
 #include "mainbar/X11WindowStacking.h"
 #include "mainbar/ZT_VOLTRAIL_MAIN.h"
 #include "support/BarTestBase.h"
+#include "support/FakeClock.h"
 #include "support/MemorySettingsBackend.h"
 #include "support/RecordingLauncher.h"
 #include "ui/TickBox.h"
@@ -27,6 +28,7 @@ private:
     MemorySettingsBackend backend;
     SettingsStore store{backend};
     RecordingLauncher launcher;
+    FakeClock clock;
     std::unique_ptr<WindowStacking> stacking;
     std::unique_ptr<Services> services;
     std::unique_ptr<ZT_VOLTRAIL_MAIN> bar;
@@ -71,7 +73,7 @@ private slots:
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
         stacking = MakeWindowStacking();
         QVERIFY(dynamic_cast<X11WindowStacking*>(stacking.get()));
-        services = std::make_unique<Services>(Services{store, launcher, *stacking});
+        services = std::make_unique<Services>(Services{store, launcher, *stacking, clock});
         auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
         QVERIFY(x11);
         connection = x11->connection();

@@ -7,6 +7,7 @@
 #include "remote/ConsoleKeys.h"
 #include "remote/ZT_VOLTRAIL_SGUI_ADVANCED.h"
 #include "support/Ci.h"
+#include "support/FakeClock.h"
 #include "support/FakeWindowStacking.h"
 #include "support/MemorySettingsBackend.h"
 #include "support/RecordingProgram.h"
@@ -42,6 +43,7 @@ private:
     test::MemorySettingsBackend backend;
     SettingsStore settings{backend};
     test::FakeWindowStacking stacking;
+    test::FakeClock clock;
     std::unique_ptr<Services> services;
     int seen = 0; // the last history id a test has looked at
 
@@ -89,7 +91,7 @@ private slots:
         notifier = MakeDesktopNotifier();
         layer = MakeShutdownCommandLayer(processes, *notifier);
         QVERIFY(layer);
-        services = std::make_unique<Services>(Services{settings, *layer, stacking});
+        services = std::make_unique<Services>(Services{settings, *layer, stacking, clock});
     }
 
     void aRefusedPoweroffReachesTheDesktop()

@@ -1,5 +1,6 @@
 #include "remote/ZT_VOLTRAIL_SGUI_SIMPLE.h"
 #include "settings/QSettingsBackend.h"
+#include "support/FakeClock.h"
 #include "support/FakeWindowStacking.h"
 #include "support/ModalDriver.h"
 #include "support/RecordingLauncher.h"
@@ -24,7 +25,8 @@ private slots:
         SettingsStore store(backend);
         RecordingLauncher launcher;
         FakeWindowStacking stacking;
-        Services services{store, launcher, stacking};
+        FakeClock clock;
+        Services services{store, launcher, stacking, clock};
 
         ZT_VOLTRAIL_SGUI_SIMPLE simple(services, nullptr);
         simple.Load();

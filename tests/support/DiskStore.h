@@ -2,6 +2,7 @@
 
 #include "settings/QSettingsBackend.h"
 #include "settings/SettingsStore.h"
+#include "support/FakeClock.h"
 #include "support/FakeWindowStacking.h"
 #include "support/NativeStore.h"
 #include "support/RecordingLauncher.h"
@@ -46,7 +47,8 @@ struct DiskProgram {
     SettingsStore store{backend};
     RecordingLauncher launcher;
     FakeWindowStacking stacking;
-    Services services{store, launcher, stacking};
+    FakeClock clock;
+    Services services{store, launcher, stacking, clock};
 
     QByteArray OnDisk() const { return NativeStoreContent(backend.location()); }
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/FakeClock.h"
 #include "support/FakeWindowStacking.h"
 #include "support/MemorySettingsBackend.h"
 #include "support/ModalDriver.h"
@@ -11,14 +12,15 @@
 
 namespace voltrail::test {
 
-// A fresh in-memory store, recording launcher and fake stacking for each
-// test function (init() runs before every one).
+// A fresh in-memory store, recording launcher, fake stacking and fake clock
+// for each test function (init() runs before every one).
 class WindowTestBase : public QObject {
     Q_OBJECT
 protected:
     MemorySettingsBackend* backend = nullptr;
     RecordingLauncher* launcher = nullptr;
     FakeWindowStacking* stacking = nullptr;
+    FakeClock* clock = nullptr;
     Services* services = nullptr;
 
     void ResetFixture();
@@ -34,6 +36,7 @@ private:
     std::unique_ptr<SettingsStore> store_;
     std::unique_ptr<RecordingLauncher> launcher_;
     std::unique_ptr<FakeWindowStacking> stacking_;
+    std::unique_ptr<FakeClock> clock_;
     std::unique_ptr<Services> services_;
 };
 
