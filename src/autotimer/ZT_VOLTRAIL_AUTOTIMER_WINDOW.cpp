@@ -113,10 +113,11 @@ ZT_VOLTRAIL_AUTOTIMER_WINDOW::ZT_VOLTRAIL_AUTOTIMER_WINDOW(Services& services, Q
     OK_BUTTON->setIcon(Picture("ok"));
     OK_BUTTON->setIconSize(QSize(24, 24));
     OK_BUTTON->setEnabled(false);
-    // In the free cell over Cancel; never stored, so every opening counts
-    // down a duration until a person asks otherwise.
+    // In the free cell over Cancel, up to the Hours caption's cell: its
+    // caption needs one line of the whole width. Never stored, so every
+    // opening counts down a duration until a person asks otherwise.
     AT_CLOCK_TIME_TICKBOX =
-        PlaceTwips(MakeTickBox(this, "AT_CLOCK_TIME_TICKBOX", QStringLiteral("At clock time")), 120, 2325, 1095,
+        PlaceTwips(MakeTickBox(this, "AT_CLOCK_TIME_TICKBOX", QStringLiteral("At clock time")), 60, 2325, 1275,
                    255);
     // A person who has typed a time expects Enter to start it.
     SetEnterButton(CLOSE_REQUEST_COUNTDOWN_TEXTBOX, OK_BUTTON);

@@ -46,7 +46,7 @@ QList<ControlRow> Table()
         {"SECONDS_LABEL", Lbl, "Seconds", "", {3485, 2325, 1075, 255}},
         {"CANCEL_BUTTON", PicBtn, "Cancel", "", {120, 2640, 1095, 975}, true, false, false, 2},
         // Clear at every opening, in the cell over Cancel.
-        {"AT_CLOCK_TIME_TICKBOX", Tick, "At clock time", "", {120, 2325, 1095, 255}, true, true, false, 3, 0},
+        {"AT_CLOCK_TIME_TICKBOX", Tick, "At clock time", "", {60, 2325, 1275, 255}, true, true, false, 3, 0},
         {"CLOSE_REQUEST_COUNTDOWN_TEXTBOX",
          Box,
          "00:00:00",
