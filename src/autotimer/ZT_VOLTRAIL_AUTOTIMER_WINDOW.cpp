@@ -116,9 +116,8 @@ ZT_VOLTRAIL_AUTOTIMER_WINDOW::ZT_VOLTRAIL_AUTOTIMER_WINDOW(Services& services, Q
     // In the free cell over Cancel, up to the Hours caption's cell: its
     // caption needs one line of the whole width. Never stored, so every
     // opening counts down a duration until a person asks otherwise.
-    AT_CLOCK_TIME_TICKBOX =
-        PlaceTwips(MakeTickBox(this, "AT_CLOCK_TIME_TICKBOX", QStringLiteral("At clock time")), 60, 2325, 1275,
-                   255);
+    AT_CLOCK_TIME_TICKBOX = PlaceTwips(
+        MakeTickBox(this, "AT_CLOCK_TIME_TICKBOX", QStringLiteral("At clock time")), 60, 2325, 1275, 255);
     // A person who has typed a time expects Enter to start it.
     SetEnterButton(CLOSE_REQUEST_COUNTDOWN_TEXTBOX, OK_BUTTON);
 
@@ -127,8 +126,8 @@ ZT_VOLTRAIL_AUTOTIMER_WINDOW::ZT_VOLTRAIL_AUTOTIMER_WINDOW(Services& services, Q
     AUTOTIMER_COUNTER->setTimerType(Qt::PreciseTimer);
 
     SetTabOrder({SHUTDOWN_BUTTON, RESTART_BUTTON, HIBERNATE_BUTTON, LOGOFF_BUTTON, CLOSE_BUTTON,
-                 AUTOTIMER_ACTION_TEXTBOX, CANCEL_BUTTON, AT_CLOCK_TIME_TICKBOX, CLOSE_REQUEST_COUNTDOWN_TEXTBOX,
-                 OK_BUTTON});
+                 AUTOTIMER_ACTION_TEXTBOX, CANCEL_BUTTON, AT_CLOCK_TIME_TICKBOX,
+                 CLOSE_REQUEST_COUNTDOWN_TEXTBOX, OK_BUTTON});
     CLOSE_BUTTON->setFocus();
 
     connect(SHUTDOWN_BUTTON, &QPushButton::clicked, this, [this] { PickAction(labels::kShutdown); });
@@ -211,7 +210,8 @@ void ZT_VOLTRAIL_AUTOTIMER_WINDOW::AUTOTIMER_COUNTER_Timer()
             // box holds the time again, so that OK arms it for the next day.
             StopCounting();
             SetStatus(MissedText(TargetTime->secondOfDay));
-            CLOSE_REQUEST_COUNTDOWN_TEXTBOX->setText(QString::fromStdString(FormatSeconds(TargetTime->secondOfDay)));
+            CLOSE_REQUEST_COUNTDOWN_TEXTBOX->setText(
+                QString::fromStdString(FormatSeconds(TargetTime->secondOfDay)));
             TargetTime.reset();
             return;
         case ClockTick::Fire:

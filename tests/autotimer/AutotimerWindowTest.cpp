@@ -1,7 +1,7 @@
 #include "autotimer/ZT_VOLTRAIL_AUTOTIMER_WINDOW.h"
 #include "mainbar/ZT_VOLTRAIL_MAIN.h"
-#include "support/WindowTestBase.h"
 #include "support/WindowActions.h"
+#include "support/WindowTestBase.h"
 #include "support/WindowTestHelpers.h"
 #include "ui/TickBox.h"
 
@@ -63,10 +63,9 @@ private:
     QString state() const
     {
         QString flags;
-        for (QWidget* c : std::initializer_list<QWidget*>{w->SHUTDOWN_BUTTON, w->RESTART_BUTTON,
-                                                          w->HIBERNATE_BUTTON, w->LOGOFF_BUTTON, w->OK_BUTTON,
-                                                          w->CANCEL_BUTTON, w->CLOSE_BUTTON,
-                                                          w->AT_CLOCK_TIME_TICKBOX})
+        for (QWidget* c : std::initializer_list<QWidget*>{
+                 w->SHUTDOWN_BUTTON, w->RESTART_BUTTON, w->HIBERNATE_BUTTON, w->LOGOFF_BUTTON, w->OK_BUTTON,
+                 w->CANCEL_BUTTON, w->CLOSE_BUTTON, w->AT_CLOCK_TIME_TICKBOX})
             flags += c->isEnabled() ? 'E' : '-';
         flags += w->CLOSE_REQUEST_COUNTDOWN_TEXTBOX->isReadOnly() ? 'R' : '-';
         flags += w->AUTOTIMER_COUNTER->isActive() ? 'T' : '-';
@@ -277,18 +276,19 @@ private slots:
         QTest::addColumn<QList<int>>("steps");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("status"); // empty: fired
-        const QString missed = QStringLiteral("!!! MISSED 12:00:05 !!!");
-        QTest::newRow("late ticks fire on time") << "12:00:05" << "00:00:05" << QList<int>{3000, 1500, 600} << ""
-                                                 << "";
-        QTest::newRow("a minute late still fires") << "12:00:05" << "00:00:05" << QList<int>{65000} << "" << "";
-        QTest::newRow("slept past it") << "12:00:05" << "00:00:05" << QList<int>{65001} << "12:00:05" << missed;
-        QTest::newRow("clock set back an hour")
-            << "12:00:05" << "00:00:05" << QList<int>{-3600000} << "01:00:05" << kRunning;
-        QTest::newRow("back an hour, then on") << "12:00:05" << "00:00:05" << QList<int>{-3600000, 3605000}
-                                               << "" << "";
-        QTest::newRow("now is tomorrow") << "12:00:00" << "24:00:00" << QList<int>{1000} << "23:59:59" << kRunning;
-        QTest::newRow("midnight") << "0:00:00" << "12:00:00" << QList<int>{} << "12:00:00" << kStarted;
-        QTest::newRow("not a time") << "24:00:00" << "24:00:00" << QList<int>{} << "24:00:00" << kInvalid;
+        const auto row = [](const char* name, const char* typed, const char* shownAtOk, QList<int> steps,
+                            const char* box, const QString& status) {
+            QTest::newRow(name) << typed << shownAtOk << steps << box << status;
+        };
+        const QString fired;
+        row("late ticks fire on time", "12:00:05", "00:00:05", {3000, 1500, 600}, "", fired);
+        row("a minute late still fires", "12:00:05", "00:00:05", {65000}, "", fired);
+        row("slept past it", "12:00:05", "00:00:05", {65001}, "12:00:05", "!!! MISSED 12:00:05 !!!");
+        row("clock set back an hour", "12:00:05", "00:00:05", {-3600000}, "01:00:05", kRunning);
+        row("back an hour, then on", "12:00:05", "00:00:05", {-3600000, 3605000}, "", fired);
+        row("now is tomorrow", "12:00:00", "24:00:00", {1000}, "23:59:59", kRunning);
+        row("midnight", "0:00:00", "12:00:00", {}, "12:00:00", kStarted);
+        row("not a time", "24:00:00", "24:00:00", {}, "24:00:00", kInvalid);
     }
 
     void clockTimeIsMeasuredAgainstTheClock()

@@ -149,33 +149,33 @@ constexpr std::int64_t kHourMs = 3600000;
 
 INSTANTIATE_TEST_SUITE_P(
     LocalTime, NextOccurrenceOf,
-    testing::Values(
-        Occurrence{"later_today", FakeClock::Local2026(12, 9, 12, 0, 0), "23:00:00", FakeClock::Local2026(12, 9, 23, 0, 0)},
-        Occurrence{"a_second_ahead", FakeClock::Local2026(12, 9, 12, 0, 0), "12:00:01",
-                   FakeClock::Local2026(12, 9, 12, 0, 1)},
-        Occurrence{"now_is_tomorrow", FakeClock::Local2026(12, 9, 12, 0, 0), "12:00:00",
-                   FakeClock::Local2026(12, 10, 12, 0, 0)},
-        Occurrence{"just_passed", FakeClock::Local2026(12, 9, 12, 0, 0) + 1, "12:00:00",
-                   FakeClock::Local2026(12, 10, 12, 0, 0)},
-        Occurrence{"across_midnight", FakeClock::Local2026(12, 9, 23, 30, 0), "0:15:00",
-                   FakeClock::Local2026(12, 10, 0, 15, 0)},
-        Occurrence{"across_the_year", FakeClock::Local2026(12, 31, 23, 59, 59), "0:00:00",
-                   FakeClock::Local2026(12, 31, 24, 0, 0)},
-        // Summer time starts at 02:00, which becomes 03:00: 02:30 is not
-        // shown that day, and the day is 23 hours long.
-        Occurrence{"skipped_is_next_day", FakeClock::Local2026(3, 28, 23, 0, 0), "2:30:00",
-                   FakeClock::Local2026(3, 30, 2, 30, 0)},
-        Occurrence{"after_the_skip", FakeClock::Local2026(3, 29, 0, 0, 0), "3:30:00",
-                   FakeClock::Local2026(3, 29, 0, 0, 0) + 2 * kHourMs + 30 * 60000},
-        // It ends at 03:00, which becomes 02:00: 02:30 is shown twice.
-        Occurrence{"twice_the_first", FakeClock::Local2026(10, 25, 0, 0, 0), "2:30:00",
-                   FakeClock::Local2026(10, 25, 2, 30, 0)},
-        Occurrence{"twice_between", FakeClock::Local2026(10, 25, 2, 45, 0), "2:30:00",
-                   FakeClock::Local2026(10, 25, 2, 30, 0) + kHourMs},
-        Occurrence{"after_both", FakeClock::Local2026(10, 25, 2, 45, 0) + kHourMs, "2:30:00",
-                   FakeClock::Local2026(10, 26, 2, 30, 0)},
-        Occurrence{"day_of_25_hours", FakeClock::Local2026(10, 25, 0, 30, 0), "0:15:00",
-                   FakeClock::Local2026(10, 25, 0, 30, 0) + 24 * kHourMs + 45 * 60000}),
+    testing::Values(Occurrence{"later_today", FakeClock::Local2026(12, 9, 12, 0, 0), "23:00:00",
+                               FakeClock::Local2026(12, 9, 23, 0, 0)},
+                    Occurrence{"a_second_ahead", FakeClock::Local2026(12, 9, 12, 0, 0), "12:00:01",
+                               FakeClock::Local2026(12, 9, 12, 0, 1)},
+                    Occurrence{"now_is_tomorrow", FakeClock::Local2026(12, 9, 12, 0, 0), "12:00:00",
+                               FakeClock::Local2026(12, 10, 12, 0, 0)},
+                    Occurrence{"just_passed", FakeClock::Local2026(12, 9, 12, 0, 0) + 1, "12:00:00",
+                               FakeClock::Local2026(12, 10, 12, 0, 0)},
+                    Occurrence{"across_midnight", FakeClock::Local2026(12, 9, 23, 30, 0), "0:15:00",
+                               FakeClock::Local2026(12, 10, 0, 15, 0)},
+                    Occurrence{"across_the_year", FakeClock::Local2026(12, 31, 23, 59, 59), "0:00:00",
+                               FakeClock::Local2026(12, 31, 24, 0, 0)},
+                    // Summer time starts at 02:00, which becomes 03:00: 02:30 is not
+                    // shown that day, and the day is 23 hours long.
+                    Occurrence{"skipped_is_next_day", FakeClock::Local2026(3, 28, 23, 0, 0), "2:30:00",
+                               FakeClock::Local2026(3, 30, 2, 30, 0)},
+                    Occurrence{"after_the_skip", FakeClock::Local2026(3, 29, 0, 0, 0), "3:30:00",
+                               FakeClock::Local2026(3, 29, 0, 0, 0) + 2 * kHourMs + 30 * 60000},
+                    // It ends at 03:00, which becomes 02:00: 02:30 is shown twice.
+                    Occurrence{"twice_the_first", FakeClock::Local2026(10, 25, 0, 0, 0), "2:30:00",
+                               FakeClock::Local2026(10, 25, 2, 30, 0)},
+                    Occurrence{"twice_between", FakeClock::Local2026(10, 25, 2, 45, 0), "2:30:00",
+                               FakeClock::Local2026(10, 25, 2, 30, 0) + kHourMs},
+                    Occurrence{"after_both", FakeClock::Local2026(10, 25, 2, 45, 0) + kHourMs, "2:30:00",
+                               FakeClock::Local2026(10, 26, 2, 30, 0)},
+                    Occurrence{"day_of_25_hours", FakeClock::Local2026(10, 25, 0, 30, 0), "0:15:00",
+                               FakeClock::Local2026(10, 25, 0, 30, 0) + 24 * kHourMs + 45 * 60000}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Tick {
@@ -196,12 +196,13 @@ TEST_P(ClockTicks, FireOnTimeAndNeverLongAfter)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lateness, ClockTicks,
-    testing::Values(Tick{-4300, ClockTick::Waiting, "00:00:05"}, Tick{-1, ClockTick::Waiting, "00:00:01"},
-                    Tick{-(25 * kHourMs), ClockTick::Waiting, "25:00:00"},
-                    Tick{-(100 * kHourMs + 61000), ClockTick::Waiting, "100:01:01"}, Tick{0, ClockTick::Fire, ""},
-                    Tick{60000, ClockTick::Fire, ""}, Tick{60001, ClockTick::Missed, ""},
-                    Tick{9 * kHourMs, ClockTick::Missed, ""}));
+INSTANTIATE_TEST_SUITE_P(Lateness, ClockTicks,
+                         testing::Values(Tick{-4300, ClockTick::Waiting, "00:00:05"},
+                                         Tick{-1, ClockTick::Waiting, "00:00:01"},
+                                         Tick{-(25 * kHourMs), ClockTick::Waiting, "25:00:00"},
+                                         Tick{-(100 * kHourMs + 61000), ClockTick::Waiting, "100:01:01"},
+                                         Tick{0, ClockTick::Fire, ""}, Tick{60000, ClockTick::Fire, ""},
+                                         Tick{60001, ClockTick::Missed, ""},
+                                         Tick{9 * kHourMs, ClockTick::Missed, ""}));
 
 } // namespace
