@@ -17,6 +17,8 @@ std::string StatusText(const std::string& program, const ToolEnd& end)
         return end.detail;
     case ToolEnd::How::Exited:
         return program + " ended with status " + std::to_string(end.code);
+    case ToolEnd::How::Unseen:
+        return program + " ended unseen: outcome unknown";
     case ToolEnd::How::Signalled:
         break;
     }

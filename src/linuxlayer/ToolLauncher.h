@@ -11,6 +11,7 @@ struct ToolEnd {
         NotStarted, // `detail` says why
         Exited,     // `code` is the exit status
         Signalled,  // `code` is the signal, `detail` its name
+        Unseen,     // it ended, but something else collected it: how is unknown
     };
     How how = How::Exited;
     int code = 0;

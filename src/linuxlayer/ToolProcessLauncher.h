@@ -9,7 +9,8 @@ namespace voltrail {
 // then; the end of its standard error is kept, the rest read and dropped, so
 // that the tool never blocks on it. A tool still running when the program
 // ends is left running. Built once at start: it ignores SIGPIPE for the whole
-// process, so that the tools it starts inherit it ignored.
+// process, so that the tools it starts inherit it ignored, and puts back the
+// default for a SIGCHLD inherited ignored, so that their ends can be seen.
 class ToolProcessLauncher final : public ToolLauncher {
 public:
     ToolProcessLauncher();

@@ -120,7 +120,8 @@ private:
 
         ToolEnd end;
         if (result < 0) {
-            end = {}; // collected elsewhere: nothing known
+            // Collected elsewhere: never taken for success.
+            end = {ToolEnd::How::Unseen, 0, {}, tail_.LastLine(), tail_.kept()};
         } else if (WIFSIGNALED(status)) {
             const char* name = strsignal(WTERMSIG(status));
             end = {ToolEnd::How::Signalled, WTERMSIG(status), name ? name : "", tail_.LastLine(),
@@ -158,6 +159,13 @@ ToolProcessLauncher::ToolProcessLauncher()
     // Written to once we have gone, our end of the pipe raises SIGPIPE; the
     // tool inherits it ignored and gets an error it can shrug off instead.
     std::signal(SIGPIPE, SIG_IGN);
+    // Inherited ignored (or with SA_NOCLDWAIT), SIGCHLD has the kernel reap
+    // the tools before we can see how they ended. A handler is left alone.
+    struct sigaction current {};
+    if (sigaction(SIGCHLD, nullptr, &current) == 0 &&
+        (current.sa_handler == SIG_IGN ||
+         (current.sa_handler == SIG_DFL && (current.sa_flags & SA_NOCLDWAIT))))
+        std::signal(SIGCHLD, SIG_DFL);
 }
 
 void ToolProcessLauncher::LaunchTool(const std::string& commandLine, EndHandler onEnd)

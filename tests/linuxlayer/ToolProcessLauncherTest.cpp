@@ -93,6 +93,27 @@ private slots:
         QCOMPARE(QString::fromStdString((*end)->lastErrorLine), lastLine);
     }
 
+    // A SIGCHLD inherited ignored is put back when the launcher is built;
+    // ignored again later, the kernel reaps the tool, and an end nobody saw
+    // is never taken for success.
+    void anEndNotSeenIsNeverSuccess()
+    {
+        std::signal(SIGCHLD, SIG_IGN);
+        const auto seen = Launch("exit 3");
+        QTRY_VERIFY_WITH_TIMEOUT(seen->has_value(), 20000);
+        QCOMPARE((*seen)->how, ToolEnd::How::Exited);
+        QCOMPARE((*seen)->code, 3);
+
+        ToolProcessLauncher launcher;
+        std::signal(SIGCHLD, SIG_IGN);
+        std::optional<ToolEnd> unseen;
+        launcher.LaunchTool("true", [&](const ToolEnd& e) { unseen = e; });
+        QTRY_VERIFY_WITH_TIMEOUT(unseen.has_value(), 20000);
+        std::signal(SIGCHLD, SIG_DFL);
+        QCOMPARE(unseen->how, ToolEnd::How::Unseen);
+        QVERIFY(unseen->failed());
+    }
+
     void aToolThatCannotStartSaysWhyAtOnce_data()
     {
         QTest::addColumn<QString>("line");
