@@ -1,5 +1,7 @@
 #include "platformchoice/PlatformChoice.h"
 
+#include "text/PlainText.h"
+
 namespace voltrail {
 
 PlatformChoice ChoosePlatform(const SessionEnvironment& environment, const XServerQuestion& askXServer)
@@ -28,7 +30,8 @@ bool WaylandMayServe(const SessionEnvironment& environment)
 
 std::string RefusalLine(const std::string& refusal)
 {
-    return "ZT-VOLTRAIL: " + refusal + ".";
+    // The refusal may quote $DISPLAY, which is anybody's text.
+    return ReportLine("ZT-VOLTRAIL: " + refusal + ".");
 }
 
 std::string NativeWaylandNotice(std::string_view platformName)

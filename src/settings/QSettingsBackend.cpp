@@ -2,6 +2,8 @@
 
 #include "settings/SectionName.h"
 
+#include "text/PlainText.h"
+
 #include <QStringList>
 #include <cstdio>
 
@@ -54,8 +56,10 @@ void QSettingsBackend::ReportFailure()
     failureReported_ = true;
     const char* reason =
         settings_->status() == QSettings::AccessError ? "it cannot be written" : "it cannot be read";
-    std::fprintf(stderr, "ZT-VOLTRAIL: settings are not saved to %s: %s; the program goes on.\n",
-                 qPrintable(location()), reason);
+    // The path holds the name the program was started under: shown inert.
+    const std::string line = ReportLine("ZT-VOLTRAIL: settings are not saved to " + location().toStdString() +
+                                        ": " + reason + "; the program goes on.");
+    std::fprintf(stderr, "%s\n", line.c_str());
 }
 
 QString QSettingsBackend::location() const

@@ -1,6 +1,7 @@
 #include "settings/QSettingsBackend.h"
 #include "settings/SettingsStore.h"
 #include "support/DiskStore.h"
+#include "support/StderrCapture.h"
 
 #include <QSettings>
 #include <QtTest>
@@ -33,12 +34,18 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
 
-        QSettingsBackend backend("ZT-VOLTRAIL-V1");
+        // Started under a link whose name holds controls: the report shows them inert.
+        QSettingsBackend backend("ZT-VOLTRAIL-V1\x1b[2J");
         SettingsStore store(backend);
         store.SaveText("PC_NAME_SSS_TEXTBOX", "SRV01");
         store.SaveNumber("MAIN_Left", 30.f);
+        test::StderrCapture captured;
         store.Flush();
         store.Flush(); // reported once, never thrown
+        const QStringList lines = captured.lines();
+        QCOMPARE(lines.size(), 1);
+        QVERIFY2(lines[0].contains(QStringLiteral("ZT-VOLTRAIL-V1\\x1B[2J.conf: it cannot be written")),
+                 qPrintable(lines[0]));
         QCOMPARE(QString::fromStdString(store.LoadText("PC_NAME_SSS_TEXTBOX", "")), QStringLiteral("SRV01"));
         QCOMPARE(store.LoadNumber("MAIN_Left", 1000), 30.f);
     }

@@ -75,6 +75,12 @@ TEST(PlatformChoice, FollowsTheTable)
     }
 }
 
+TEST(PlatformChoice, TheRefusalLineShowsTheDisplayInert)
+{
+    EXPECT_EQ(RefusalLine("the X server on display :0\x1b]0;x\x07\n does not answer"),
+              "ZT-VOLTRAIL: the X server on display :0\\x1B]0;x\\x07  does not answer.");
+}
+
 TEST(PlatformChoice, NativeWaylandSaysTheCompositorDecides)
 {
     const struct {
