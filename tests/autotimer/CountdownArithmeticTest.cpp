@@ -127,55 +127,44 @@ TEST(FiringStatusText, NoneForAnyOtherLabel)
         EXPECT_FALSE(FiringStatusText(other).has_value()) << other;
 }
 
+constexpr std::int64_t kMinuteMs = 60000;
+constexpr std::int64_t kHourMs = 60 * kMinuteMs;
+constexpr auto At = &FakeClock::Local2026;
+
 struct Occurrence {
     const char* name;
     std::int64_t nowMs;
     std::string typed;
-    std::int64_t expectedMs;
+    std::int64_t aheadMs; // how long after now it is
 };
 
 class NextOccurrenceOf : public testing::TestWithParam<Occurrence> {};
 
 TEST_P(NextOccurrenceOf, IsTheNextTimeTheClockShowsIt)
 {
-    FakeClock clock;
-    const auto target = NextOccurrence(*ReadDurationSeconds(GetParam().typed), GetParam().nowMs, clock);
+    const auto target = NextOccurrence(*ReadDurationSeconds(GetParam().typed), GetParam().nowMs, FakeClock());
     ASSERT_TRUE(target.has_value());
-    EXPECT_EQ(target->atMs, GetParam().expectedMs);
+    EXPECT_EQ(target->atMs - GetParam().nowMs, GetParam().aheadMs);
     EXPECT_EQ(target->secondOfDay, ReadDurationSeconds(GetParam().typed));
 }
 
-constexpr std::int64_t kHourMs = 3600000;
-
+// Summer time starts on 29 March at 02:00, which becomes 03:00, and ends on
+// 25 October at 03:00, which becomes 02:00.
 INSTANTIATE_TEST_SUITE_P(
     LocalTime, NextOccurrenceOf,
-    testing::Values(Occurrence{"later_today", FakeClock::Local2026(12, 9, 12, 0, 0), "23:00:00",
-                               FakeClock::Local2026(12, 9, 23, 0, 0)},
-                    Occurrence{"a_second_ahead", FakeClock::Local2026(12, 9, 12, 0, 0), "12:00:01",
-                               FakeClock::Local2026(12, 9, 12, 0, 1)},
-                    Occurrence{"now_is_tomorrow", FakeClock::Local2026(12, 9, 12, 0, 0), "12:00:00",
-                               FakeClock::Local2026(12, 10, 12, 0, 0)},
-                    Occurrence{"just_passed", FakeClock::Local2026(12, 9, 12, 0, 0) + 1, "12:00:00",
-                               FakeClock::Local2026(12, 10, 12, 0, 0)},
-                    Occurrence{"across_midnight", FakeClock::Local2026(12, 9, 23, 30, 0), "0:15:00",
-                               FakeClock::Local2026(12, 10, 0, 15, 0)},
-                    Occurrence{"across_the_year", FakeClock::Local2026(12, 31, 23, 59, 59), "0:00:00",
-                               FakeClock::Local2026(12, 31, 24, 0, 0)},
-                    // Summer time starts at 02:00, which becomes 03:00: 02:30 is not
-                    // shown that day, and the day is 23 hours long.
-                    Occurrence{"skipped_is_next_day", FakeClock::Local2026(3, 28, 23, 0, 0), "2:30:00",
-                               FakeClock::Local2026(3, 30, 2, 30, 0)},
-                    Occurrence{"after_the_skip", FakeClock::Local2026(3, 29, 0, 0, 0), "3:30:00",
-                               FakeClock::Local2026(3, 29, 0, 0, 0) + 2 * kHourMs + 30 * 60000},
-                    // It ends at 03:00, which becomes 02:00: 02:30 is shown twice.
-                    Occurrence{"twice_the_first", FakeClock::Local2026(10, 25, 0, 0, 0), "2:30:00",
-                               FakeClock::Local2026(10, 25, 2, 30, 0)},
-                    Occurrence{"twice_between", FakeClock::Local2026(10, 25, 2, 45, 0), "2:30:00",
-                               FakeClock::Local2026(10, 25, 2, 30, 0) + kHourMs},
-                    Occurrence{"after_both", FakeClock::Local2026(10, 25, 2, 45, 0) + kHourMs, "2:30:00",
-                               FakeClock::Local2026(10, 26, 2, 30, 0)},
-                    Occurrence{"day_of_25_hours", FakeClock::Local2026(10, 25, 0, 30, 0), "0:15:00",
-                               FakeClock::Local2026(10, 25, 0, 30, 0) + 24 * kHourMs + 45 * 60000}),
+    testing::Values(
+        Occurrence{"later_today", At(12, 9, 12, 0, 0), "23:00:00", 11 * kHourMs},
+        Occurrence{"a_second_ahead", At(12, 9, 12, 0, 0), "12:00:01", 1000},
+        Occurrence{"now_is_tomorrow", At(12, 9, 12, 0, 0), "12:00:00", 24 * kHourMs},
+        Occurrence{"just_passed", At(12, 9, 12, 0, 0) + 1, "12:00:00", 24 * kHourMs - 1},
+        Occurrence{"across_midnight", At(12, 9, 23, 30, 0), "0:15:00", 45 * kMinuteMs},
+        Occurrence{"across_the_year", At(12, 31, 23, 59, 59), "0:00:00", 1000},
+        Occurrence{"skipped_is_next_day", At(3, 28, 23, 0, 0), "2:30:00", 26 * kHourMs + 30 * kMinuteMs},
+        Occurrence{"after_the_skip", At(3, 29, 0, 0, 0), "3:30:00", 2 * kHourMs + 30 * kMinuteMs},
+        Occurrence{"twice_the_first", At(10, 25, 0, 0, 0), "2:30:00", 2 * kHourMs + 30 * kMinuteMs},
+        Occurrence{"twice_between", At(10, 25, 2, 45, 0), "2:30:00", 45 * kMinuteMs},
+        Occurrence{"after_both", At(10, 25, 2, 45, 0) + kHourMs, "2:30:00", 23 * kHourMs + 45 * kMinuteMs},
+        Occurrence{"day_of_25_hours", At(10, 25, 0, 30, 0), "0:15:00", 24 * kHourMs + 45 * kMinuteMs}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Tick {
