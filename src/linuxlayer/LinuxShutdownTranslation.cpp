@@ -54,9 +54,7 @@ bool IsAsciiAlnum(unsigned char c)
 // make one name read as another.
 bool IsForeignBlankOrInvisible(char32_t cp)
 {
-    return IsControl(cp) || IsInvisibleFormat(cp) || cp == 0xA0 || (cp >= 0x2000 && cp <= 0x200A) ||
-           cp == 0x2028 || cp == 0x2029 || cp == 0x202F || cp == 0x205F || cp == 0x3000 || cp == 0xFFFE ||
-           cp == 0xFFFF;
+    return IsControl(cp) || IsInvisibleFormat(cp) || IsForeignBlank(cp) || cp == 0xFFFE || cp == 0xFFFF;
 }
 
 // A computer name as the network knows it: a host name, a NetBIOS name or an

@@ -1,6 +1,28 @@
 #include "text/Utf8.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace voltrail {
+
+namespace {
+
+struct CodePointRange {
+    char32_t first;
+    char32_t last;
+};
+
+#include "text/InvisibleCodePoints.inc"
+
+// The tables are sorted and their ranges do not overlap.
+template <size_t N> bool InRanges(const CodePointRange (&table)[N], char32_t cp)
+{
+    const auto* after = std::upper_bound(std::begin(table), std::end(table), cp,
+                                         [](char32_t c, const CodePointRange& r) { return c < r.first; });
+    return after != std::begin(table) && cp <= std::prev(after)->last;
+}
+
+} // namespace
 
 std::optional<char32_t> NextCodePoint(std::string_view s, size_t& i)
 {
@@ -44,11 +66,12 @@ bool IsControl(char32_t cp)
 
 bool IsInvisibleFormat(char32_t cp)
 {
-    return cp == 0xAD || cp == 0x34F || cp == 0x61C || cp == 0x115F || cp == 0x1160 || cp == 0x17B4 ||
-           cp == 0x17B5 || (cp >= 0x180B && cp <= 0x180F) || (cp >= 0x200B && cp <= 0x200F) ||
-           (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2060 && cp <= 0x206F) || cp == 0x3164 ||
-           (cp >= 0xFE00 && cp <= 0xFE0F) || cp == 0xFEFF || cp == 0xFFA0 || (cp >= 0xFFF9 && cp <= 0xFFFB) ||
-           (cp >= 0x1D173 && cp <= 0x1D17A) || (cp >= 0xE0000 && cp <= 0xE0FFF);
+    return InRanges(kInvisibleFormat, cp);
+}
+
+bool IsForeignBlank(char32_t cp)
+{
+    return InRanges(kForeignBlanks, cp);
 }
 
 } // namespace voltrail

@@ -26,6 +26,7 @@ TEST(PlainText, MalformedUtf8AndControlsBecomeSafe)
         {"a\u202Eb\u2066c\u200Bd\uFEFF", "a\\u202Eb\\u2066c\\u200Bd\\uFEFF",
          "a\\u202Eb\\u2066c\\u200Bd\\uFEFF"},
         {"tag\xF3\xA0\x80\x81", "tag\\U000E0001", "tag\\U000E0001"},
+        {"hier\U00013430o\uFFF0x", "hier\\U00013430o\\uFFF0x", "hier\\U00013430o\\uFFF0x"},
         // A lone byte, a cut sequence, an overlong form, a surrogate, beyond U+10FFFF.
         {"a\xFF"
          "b",
