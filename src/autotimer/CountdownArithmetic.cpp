@@ -86,10 +86,7 @@ std::string FormatTimeOfDay(double remainingTime)
     // the arithmetic below defined whatever arrives.
     const double magnitude = std::isfinite(remainingTime) ? std::fabs(remainingTime) : 0.0;
     const double timeOfDay = magnitude - std::floor(magnitude);
-    const long total = std::lround(timeOfDay * kSecondsPerDay) % kSecondsPerDay;
-    char text[64];
-    std::snprintf(text, sizeof text, "%02ld:%02ld:%02ld", total / 3600, total / 60 % 60, total % 60);
-    return text;
+    return FormatSeconds(std::lround(timeOfDay * kSecondsPerDay) % kSecondsPerDay);
 }
 
 bool DisplayReadsZero(std::string_view display)

@@ -175,8 +175,7 @@ void ZT_VOLTRAIL_AUTOTIMER_WINDOW::OK_BUTTON_Click()
             SetStatus(RefusalText(StartRefusal::NotATime));
             return;
         }
-        CLOSE_REQUEST_COUNTDOWN_TEXTBOX->setText(
-            QString::fromStdString(FormatSeconds(SecondsRemaining(TargetTime->atMs, now))));
+        ShowTimeLeft(now);
     } else {
         const CountdownStart start = ReadCountdownStart(text);
         if (!start.remainingTime) {
@@ -202,8 +201,7 @@ void ZT_VOLTRAIL_AUTOTIMER_WINDOW::AUTOTIMER_COUNTER_Timer()
         const std::int64_t now = services().clock.NowMs();
         switch (JudgeClockTick(TargetTime->atMs, now)) {
         case ClockTick::Waiting:
-            CLOSE_REQUEST_COUNTDOWN_TEXTBOX->setText(
-                QString::fromStdString(FormatSeconds(SecondsRemaining(TargetTime->atMs, now))));
+            ShowTimeLeft(now);
             return;
         case ClockTick::Missed:
             // Hours after the time, a shutdown would come as a surprise. The
@@ -237,6 +235,12 @@ void ZT_VOLTRAIL_AUTOTIMER_WINDOW::CANCEL_BUTTON_Click()
     StopCounting();
     SetStatus(kAborted);
     TargetTime.reset();
+}
+
+void ZT_VOLTRAIL_AUTOTIMER_WINDOW::ShowTimeLeft(std::int64_t nowMs)
+{
+    CLOSE_REQUEST_COUNTDOWN_TEXTBOX->setText(
+        QString::fromStdString(FormatSeconds(SecondsRemaining(TargetTime->atMs, nowMs))));
 }
 
 // Back to where OK can start again: the box keeps what it shows.

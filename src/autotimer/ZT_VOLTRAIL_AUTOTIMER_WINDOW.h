@@ -62,6 +62,7 @@ private:
     void CANCEL_BUTTON_Click();
     void CLOSE_BUTTON_Click();
     void StopCounting();
+    void ShowTimeLeft(std::int64_t nowMs);
     void SetActionButtonsEnabled(bool enabled);
     void SetStatus(std::string_view text);
 
