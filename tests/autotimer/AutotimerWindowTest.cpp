@@ -282,9 +282,7 @@ private slots:
         };
         const QString fired;
         row("late ticks fire on time", "12:00:05", "00:00:05", {3000, 1500, 600}, "", fired);
-        row("a minute late still fires", "12:00:05", "00:00:05", {65000}, "", fired);
         row("slept past it", "12:00:05", "00:00:05", {65001}, "12:00:05", "!!! MISSED 12:00:05 !!!");
-        row("clock set back an hour", "12:00:05", "00:00:05", {-3600000}, "01:00:05", kRunning);
         row("back an hour, then on", "12:00:05", "00:00:05", {-3600000, 3605000}, "", fired);
         row("now is tomorrow", "12:00:00", "24:00:00", {1000}, "23:59:59", kRunning);
         row("midnight", "0:00:00", "12:00:00", {}, "12:00:00", kStarted);
