@@ -36,6 +36,7 @@ bool PerformLocalAction(std::string_view label, ShellLauncher& launcher)
     const auto command = CommandForLabel(label);
     if (!command)
         return false;
+    launcher.BeginPress();
     launcher.Launch(*command, kStyleHidden);
     return true;
 }

@@ -32,7 +32,7 @@ std::string_view LabelOf(PowerAction action);
 // Exact, case-sensitive comparison of the whole label; nothing for any other text.
 std::optional<std::string> CommandForLabel(std::string_view label);
 
-// Launches the label's command line hidden. False (and nothing started) when
+// Launches the label's command line hidden, as a press of its own. False (and nothing started) when
 // the text is no label.
 bool PerformLocalAction(std::string_view label, ShellLauncher& launcher);
 

@@ -2,10 +2,10 @@
 #include "actions/ChildReaper.h"
 #include "actions/ProcessLauncher.h"
 #include "clock/SystemClock.h"
-#include "linuxlayer/ShutdownCommandLayer.h"
 #include "mainbar/WindowStackingFactory.h"
 #include "mainbar/ZT_VOLTRAIL_MAIN.h"
 #include "notifications/DesktopNotifierFactory.h"
+#include "outcome/ShutdownCommandLayer.h"
 #include "platformchoice/PlatformChoice.h"
 #include "platformchoice/ToolkitArguments.h"
 #include "platformchoice/WindowSystemStart.h"
@@ -36,7 +36,8 @@ int main(int argc, char* argv[])
     voltrail::SettingsStore settings(backend);
     voltrail::ChildReaper children;
     voltrail::ProcessLauncher processes(children);
-    // Without Windows' own `shutdown`, its lines are carried out by a layer of ours.
+    // Every `shutdown` line goes through a layer of ours: it watches each to its
+    // end, and where the system has no `shutdown` of its own, carries it out.
     const auto notifier = voltrail::MakeDesktopNotifier();
     const auto shutdownLayer = voltrail::MakeShutdownCommandLayer(processes, *notifier);
     voltrail::ShellLauncher& launcher = shutdownLayer ? *shutdownLayer : processes;

@@ -16,8 +16,6 @@ constexpr unsigned long kLongestTimeout = 315360000;
 constexpr unsigned long kDefaultTimeout = 30;
 // The longest DNS name.
 constexpr size_t kLongestComputerName = 253;
-// Longer names are cut in summaries; the body holds the whole line.
-constexpr size_t kLongestShownName = 64;
 // `net rpc shutdown` reads a time-out of 0 as "use my default" (20 seconds);
 // this is the least delay it can send.
 constexpr unsigned long kLeastNetTimeout = 1;
@@ -139,28 +137,6 @@ struct Switches {
     bool timeoutGiven = false;
 };
 
-ShutdownSubject::Action ActionOfSwitch(char letter)
-{
-    using Action = ShutdownSubject::Action;
-    switch (letter) {
-    case 's':
-        return Action::Shutdown;
-    case 'g':
-    case 'r':
-        return Action::Restart;
-    case 'h':
-        return Action::Hibernate;
-    case 'l':
-        return Action::Logoff;
-    case 'a':
-        return Action::Abort;
-    case 'i':
-        return Action::Dialog;
-    default:
-        return Action::Unknown;
-    }
-}
-
 ShutdownTranslation EndSession(const LocalSession& session)
 {
     if (IsSessionId(session.sessionId))
@@ -227,7 +203,6 @@ ShutdownTranslation TranslateShutdownCommand(std::string_view commandLine, const
     // The whole line is read even past its first fault, so that a refusal
     // still names the action and computer; the first fault is the reason.
     Switches s;
-    ShutdownSubject subject;
     std::optional<std::string> fault;
     const auto refuse = [&fault](std::string reason) {
         if (!fault)
@@ -249,7 +224,6 @@ ShutdownTranslation TranslateShutdownCommand(std::string_view commandLine, const
             }
             s.action = word;
             s.actionLetter = name.front();
-            subject.action = ActionOfSwitch(s.actionLetter);
         } else if (name == "f") {
             if (s.force)
                 refuse(QuoteTyped(word) + " is given twice");
@@ -257,7 +231,6 @@ ShutdownTranslation TranslateShutdownCommand(std::string_view commandLine, const
         } else if (name == "m" || name == "t") {
             // Each takes the next word; given twice, the second is skipped.
             const bool computer = name == "m";
-            subject.remote = subject.remote || computer;
             bool& given = computer ? s.computerGiven : s.timeoutGiven;
             if (given) {
                 refuse(QuoteTyped(word) + " is given twice");
@@ -276,7 +249,6 @@ ShutdownTranslation TranslateShutdownCommand(std::string_view commandLine, const
                 const bool written = target.starts_with("\\\\");
                 if (written)
                     target.remove_prefix(2);
-                subject.computer = TruncateUtf8(SafeLine(target), kLongestShownName);
                 if (!written)
                     refuse(QuoteTyped(value) + " is not a computer name written as \\\\NAME");
                 else if (const auto problem = ComputerNameProblem(target))
@@ -294,7 +266,7 @@ ShutdownTranslation TranslateShutdownCommand(std::string_view commandLine, const
     if (s.actionLetter == 0)
         refuse("no action is given (/s, /g, /r, /h, /l, /a or /i)");
     ShutdownTranslation translation = fault ? Refuse(*fault) : Carry(s, session);
-    translation.subject = std::move(subject);
+    translation.subject = *ReadShutdownSubject(commandLine);
     return translation;
 }
 

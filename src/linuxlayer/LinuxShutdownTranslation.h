@@ -1,6 +1,6 @@
 #pragma once
 
-#include "linuxlayer/ShutdownSubject.h"
+#include "outcome/ShutdownSubject.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "linuxlayer/ShutdownCommandLayer.h"
+#include "outcome/ShutdownCommandLayer.h"
 
 #include "linuxlayer/LinuxShutdownLauncher.h"
 #include "linuxlayer/ToolProcessLauncher.h"
@@ -43,6 +43,11 @@ public:
     void Launch(const std::string& commandLine, std::int16_t windowStyle) override
     {
         layer_.Launch(commandLine, windowStyle);
+    }
+    void BeginPress() override { layer_.BeginPress(); }
+    void LaunchWatched(const std::string& commandLine, OutcomeHandler onOutcome) override
+    {
+        layer_.LaunchWatched(commandLine, std::move(onOutcome));
     }
 
 private:

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "linuxlayer/ToolLauncher.h"
+#include "actions/ToolLauncher.h"
 
 namespace voltrail {
 

@@ -1,7 +1,7 @@
 #include "linuxlayer/ToolProcessLauncher.h"
 
+#include "actions/OutputTail.h"
 #include "actions/ProcessStart_unix.h"
-#include "linuxlayer/StderrTail.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -142,7 +142,7 @@ private:
     QSocketNotifier* stderrNotifier_ = nullptr;
     QSocketNotifier* endNotifier_ = nullptr;
     QTimer* poll_ = nullptr;
-    StderrTail tail_;
+    OutputTail tail_;
     ToolLauncher::EndHandler onEnd_;
     bool ended_ = false;
 };

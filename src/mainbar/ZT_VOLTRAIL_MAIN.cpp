@@ -210,6 +210,7 @@ void ZT_VOLTRAIL_MAIN::ZT_SHUTDOWN_GUI_BUTTON_Click()
 
 void ZT_VOLTRAIL_MAIN::MS_SHUTDOWN_GUI_BUTTON_Click()
 {
+    services_.launcher.BeginPress();
     services_.launcher.Launch(MS_SHUTDOWN_GUI_RUN_CMD_TB->text().toStdString(), kStyleNormal);
 }
 

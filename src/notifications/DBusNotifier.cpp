@@ -7,6 +7,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QVariantMap>
+#include <limits>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -17,8 +18,10 @@ namespace {
 
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
-// A service that does not answer within this time counts as gone.
-constexpr int kCallTimeoutMs = 5000;
+// A slow service's answer is waited for however long it takes: only the id it
+// brings lets the press's later failures replace the notification instead of
+// opening more. A service that goes away ends the call with an error.
+constexpr int kCallTimeoutMs = std::numeric_limits<int>::max(); // D-Bus: no time-out
 // A failed power action is something to act on: it stays until dismissed.
 constexpr uchar kUrgencyCritical = 2;
 

@@ -21,6 +21,11 @@ struct Notification {
 class DesktopNotifier {
 public:
     virtual ~DesktopNotifier() = default;
+    // How much a notification may hold: the long form, whose body may be
+    // read as markup, or a few plain characters (a notification-area balloon).
+    enum class Form { Markup, Brief };
+    virtual Form form() const { return Form::Markup; }
+
     virtual void Show(std::uint64_t group, const Notification& notification) = 0;
     // The group's notification stays on the desktop but is never replaced.
     virtual void Forget(std::uint64_t group) = 0;

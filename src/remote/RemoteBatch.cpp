@@ -2,19 +2,33 @@
 
 namespace voltrail {
 
-void BatchRunRows(std::span<const ConsoleRow> rows, const std::string& timeOutText, CommandDisplay& display,
-                  ShellLauncher& launcher)
+namespace {
+
+OutcomeHandler ForRow(const RowOutcomeHandler& onOutcome, size_t index)
 {
-    for (const ConsoleRow& row : rows) {
-        if (row.batchMark == 1)
-            RunRemoteRow(row.row, timeOutText, display, launcher);
+    if (!onOutcome)
+        return {};
+    return [onOutcome, index](const LineOutcome& outcome) { onOutcome(index, outcome); };
+}
+
+} // namespace
+
+void BatchRunRows(std::span<const ConsoleRow> rows, const std::string& timeOutText, CommandDisplay& display,
+                  ShellLauncher& launcher, const RowOutcomeHandler& onOutcome)
+{
+    launcher.BeginPress();
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].batchMark == 1)
+            IssueRemoteRow(rows[i].row, timeOutText, display, launcher, ForRow(onOutcome, i));
     }
 }
 
-void AbortAllRows(std::span<const ConsoleRow> rows, CommandDisplay& display, ShellLauncher& launcher)
+void AbortAllRows(std::span<const ConsoleRow> rows, CommandDisplay& display, ShellLauncher& launcher,
+                  const RowOutcomeHandler& onOutcome)
 {
-    for (const ConsoleRow& row : rows)
-        AbortRemoteRow(row.row.pcName, display, launcher);
+    launcher.BeginPress();
+    for (size_t i = 0; i < rows.size(); ++i)
+        IssueRemoteAbort(rows[i].row.pcName, display, launcher, ForRow(onOutcome, i));
 }
 
 } // namespace voltrail

@@ -3,6 +3,7 @@
 #include "remote/RemoteRow.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -14,13 +15,17 @@ struct ConsoleRow {
     RemoteRow row;
 };
 
-// Runs every row whose mark is exactly 1, in row order: all lines of one row
-// before any line of the next. Unmarked rows are never run.
-void BatchRunRows(std::span<const ConsoleRow> rows, const std::string& timeOutText, CommandDisplay& display,
-                  ShellLauncher& launcher);
+// What became of a line of the row at `index` (from 0).
+using RowOutcomeHandler = std::function<void(size_t index, const LineOutcome&)>;
 
-// Aborts every row in row order, whatever its marks and ticks, empty names
-// included: one line per row.
-void AbortAllRows(std::span<const ConsoleRow> rows, CommandDisplay& display, ShellLauncher& launcher);
+// One press: runs every row whose mark is exactly 1, in row order: all lines
+// of one row before any line of the next. Unmarked rows are never run.
+void BatchRunRows(std::span<const ConsoleRow> rows, const std::string& timeOutText, CommandDisplay& display,
+                  ShellLauncher& launcher, const RowOutcomeHandler& onOutcome = {});
+
+// One press: aborts every row in row order, whatever its marks and ticks,
+// empty names included: one line per row.
+void AbortAllRows(std::span<const ConsoleRow> rows, CommandDisplay& display, ShellLauncher& launcher,
+                  const RowOutcomeHandler& onOutcome = {});
 
 } // namespace voltrail

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "actions/ShellLauncher.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -7,7 +9,6 @@
 namespace voltrail {
 
 class CommandDisplay;
-class ShellLauncher;
 
 // One remote computer's inputs, read from a window's controls at the moment
 // of a request. Tick values are compared with exactly 0 and 1: anything else
@@ -29,12 +30,22 @@ inline constexpr std::string_view kAbort = "shutdown /a /m \\\\";
 inline constexpr std::string_view kTimeOutSeparator = " /t ";
 } // namespace remote_prefix
 
-// Starts the row's shutdown line, then its restart line, each only when asked
-// for; zero, one or two lines. The name and the time-out go in as typed.
+// One press: starts the row's shutdown line, then its restart line, each only
+// when asked for; zero, one or two lines. The name and the time-out go in as
+// typed. `onOutcome` hears what became of each line, where the launcher
+// watches them.
 void RunRemoteRow(const RemoteRow& row, const std::string& timeOutText, CommandDisplay& display,
-                  ShellLauncher& launcher);
+                  ShellLauncher& launcher, const OutcomeHandler& onOutcome = {});
 
-// Starts the abort line for the named computer; always exactly one line.
-void AbortRemoteRow(const std::string& pcName, CommandDisplay& display, ShellLauncher& launcher);
+// One press: starts the abort line for the named computer; always exactly one
+// line.
+void AbortRemoteRow(const std::string& pcName, CommandDisplay& display, ShellLauncher& launcher,
+                    const OutcomeHandler& onOutcome = {});
+
+// The same, as part of a press already begun.
+void IssueRemoteRow(const RemoteRow& row, const std::string& timeOutText, CommandDisplay& display,
+                    ShellLauncher& launcher, const OutcomeHandler& onOutcome);
+void IssueRemoteAbort(const std::string& pcName, CommandDisplay& display, ShellLauncher& launcher,
+                      const OutcomeHandler& onOutcome);
 
 } // namespace voltrail

@@ -4,6 +4,7 @@
 #include "remote/RemoteBatch.h"
 #include "remote/RemoteControls.h"
 #include "ui/Controls.h"
+#include "ui/FailureMark.h"
 #include "ui/Texts.h"
 #include "ui/TickBox.h"
 
@@ -179,16 +180,36 @@ RemoteRow ReadRow(const ZT_VOLTRAIL_SGUI_ADVANCED::Row& row)
 
 } // namespace
 
+OutcomeHandler ZT_VOLTRAIL_SGUI_ADVANCED::ClearAndWatch(int n)
+{
+    failure_mark::Clear(ROW(n).PC_NAME_TEXTBOX);
+    return failure_mark::MarkOnFailure(ROW(n).PC_NAME_TEXTBOX);
+}
+
+RowOutcomeHandler ZT_VOLTRAIL_SGUI_ADVANCED::ClearAndWatchRows(bool onlyBatchMarked)
+{
+    std::vector<OutcomeHandler> rows(kConsoleRowCount);
+    for (int n = 1; n <= kConsoleRowCount; ++n) {
+        if (!onlyBatchMarked || ROW(n).BATCH_RUN_TICKBOX->value() == 1)
+            rows[static_cast<size_t>(n - 1)] = ClearAndWatch(n);
+    }
+    return [rows = std::move(rows)](size_t index, const LineOutcome& outcome) {
+        if (index < rows.size() && rows[index])
+            rows[index](outcome);
+    };
+}
+
 void ZT_VOLTRAIL_SGUI_ADVANCED::RUN_n_BUTTON_Click(int n)
 {
     LineEditCommandDisplay display(*ALL_CMD_COMMANDS_TEXTBOX);
-    RunRemoteRow(ReadRow(ROW(n)), SHUTDOWN_TIMEOUT_TEXTBOX->text().toStdString(), display, launcher());
+    RunRemoteRow(ReadRow(ROW(n)), SHUTDOWN_TIMEOUT_TEXTBOX->text().toStdString(), display, launcher(),
+                 ClearAndWatch(n));
 }
 
 void ZT_VOLTRAIL_SGUI_ADVANCED::ABORT_n_BUTTON_Click(int n)
 {
     LineEditCommandDisplay display(*ALL_CMD_COMMANDS_TEXTBOX);
-    AbortRemoteRow(ROW(n).PC_NAME_TEXTBOX->text().toStdString(), display, launcher());
+    AbortRemoteRow(ROW(n).PC_NAME_TEXTBOX->text().toStdString(), display, launcher(), ClearAndWatch(n));
 }
 
 void ZT_VOLTRAIL_SGUI_ADVANCED::ENABLE_BATCH_RUN_TICKBOX_Click()
@@ -202,7 +223,8 @@ void ZT_VOLTRAIL_SGUI_ADVANCED::BATCH_RUN_BUTTON_Click()
     for (int n = 1; n <= kConsoleRowCount; ++n)
         console[static_cast<size_t>(n - 1)] = {ROW(n).BATCH_RUN_TICKBOX->value(), ReadRow(ROW(n))};
     LineEditCommandDisplay display(*ALL_CMD_COMMANDS_TEXTBOX);
-    BatchRunRows(console, SHUTDOWN_TIMEOUT_TEXTBOX->text().toStdString(), display, launcher());
+    BatchRunRows(console, SHUTDOWN_TIMEOUT_TEXTBOX->text().toStdString(), display, launcher(),
+                 ClearAndWatchRows(true));
 }
 
 void ZT_VOLTRAIL_SGUI_ADVANCED::ABORT_ALL_BUTTON_Click()
@@ -211,7 +233,7 @@ void ZT_VOLTRAIL_SGUI_ADVANCED::ABORT_ALL_BUTTON_Click()
     for (int n = 1; n <= kConsoleRowCount; ++n)
         console[static_cast<size_t>(n - 1)] = {ROW(n).BATCH_RUN_TICKBOX->value(), ReadRow(ROW(n))};
     LineEditCommandDisplay display(*ALL_CMD_COMMANDS_TEXTBOX);
-    AbortAllRows(console, display, launcher());
+    AbortAllRows(console, display, launcher(), ClearAndWatchRows(false));
 }
 
 void ZT_VOLTRAIL_SGUI_ADVANCED::SAVE_BUTTON_Click()

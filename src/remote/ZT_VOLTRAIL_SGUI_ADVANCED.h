@@ -1,6 +1,7 @@
 #pragma once
 
 #include "remote/ConsoleKeys.h"
+#include "remote/RemoteBatch.h"
 #include "ui/Form.h"
 
 #include <array>
@@ -57,6 +58,10 @@ protected:
 private:
     void BuildRow(int n);
 
+    // Takes row n's failure mark off and gives the handler that marks it
+    // again when a line of this press fails.
+    OutcomeHandler ClearAndWatch(int n);
+    RowOutcomeHandler ClearAndWatchRows(bool onlyBatchMarked);
     void RUN_n_BUTTON_Click(int n);
     void ABORT_n_BUTTON_Click(int n);
     void ENABLE_BATCH_RUN_TICKBOX_Click();

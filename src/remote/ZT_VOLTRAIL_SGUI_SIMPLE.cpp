@@ -5,6 +5,7 @@
 #include "remote/RemoteRow.h"
 #include "remote/ZT_VOLTRAIL_SGUI_ADVANCED.h"
 #include "ui/Controls.h"
+#include "ui/FailureMark.h"
 #include "ui/Texts.h"
 #include "ui/TickBox.h"
 
@@ -125,13 +126,17 @@ void ZT_VOLTRAIL_SGUI_SIMPLE::RUN_SSS_BUTTON_Click()
     LineEditCommandDisplay display(*ALL_CMD_COMMANDS_TEXTBOX);
     const RemoteRow row{PC_NAME_SSS_TEXTBOX->text().toStdString(), SHUTDOWN_SSS_TICKBOX->value(),
                         RESTART_SSS_TICKBOX->value(), FORCE_SSS_TICKBOX->value()};
-    RunRemoteRow(row, SHUTDOWN_TIMEOUT_TEXTBOX->text().toStdString(), display, launcher());
+    failure_mark::Clear(PC_NAME_SSS_TEXTBOX);
+    RunRemoteRow(row, SHUTDOWN_TIMEOUT_TEXTBOX->text().toStdString(), display, launcher(),
+                 failure_mark::MarkOnFailure(PC_NAME_SSS_TEXTBOX));
 }
 
 void ZT_VOLTRAIL_SGUI_SIMPLE::ABORT_SSS_BUTTON_Click()
 {
     LineEditCommandDisplay display(*ALL_CMD_COMMANDS_TEXTBOX);
-    AbortRemoteRow(PC_NAME_SSS_TEXTBOX->text().toStdString(), display, launcher());
+    failure_mark::Clear(PC_NAME_SSS_TEXTBOX);
+    AbortRemoteRow(PC_NAME_SSS_TEXTBOX->text().toStdString(), display, launcher(),
+                   failure_mark::MarkOnFailure(PC_NAME_SSS_TEXTBOX));
 }
 
 void ZT_VOLTRAIL_SGUI_SIMPLE::SGUI_ADVANCED_BUTTON_Click()

@@ -17,14 +17,13 @@ const LocalSession kSession{"c7", "alice"};
 
 struct Fixture {
     explicit Fixture(LocalSession session = kSession)
-        : reporter(std::make_shared<ShutdownFailureReporter>(report, notifier, [this] { return now; })),
+        : reporter(std::make_shared<ShutdownFailureReporter>(report, notifier)),
           layer(inner, inner, std::move(session), reporter)
     {
     }
     test::RecordingLauncher inner;
     std::ostringstream report;
     test::RecordingNotifier notifier;
-    PressTracker::Clock::time_point now{};
     std::shared_ptr<ShutdownFailureReporter> reporter;
     LinuxShutdownLauncher layer;
 };

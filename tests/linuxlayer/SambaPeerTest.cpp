@@ -1,6 +1,6 @@
 #include "SambaPeer.h"
 #include "actions/ProcessLauncher.h"
-#include "linuxlayer/ShutdownCommandLayer.h"
+#include "outcome/ShutdownCommandLayer.h"
 #include "support/Ci.h"
 #include "support/RecordingNotifier.h"
 
@@ -24,6 +24,7 @@ private:
     void LaunchAndExpect(const char* line, const QString& record)
     {
         const auto before = peer.Records().size();
+        layer->BeginPress(); // a press of its own, as a window makes it
         layer->Launch(line, kStyleHidden);
         QTRY_COMPARE_WITH_TIMEOUT(peer.Records().size(), before + 1, 20000);
         QCOMPARE(peer.Records().last(), record);

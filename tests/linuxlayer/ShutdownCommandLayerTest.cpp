@@ -1,4 +1,4 @@
-#include "linuxlayer/ShutdownCommandLayer.h"
+#include "outcome/ShutdownCommandLayer.h"
 #include "actions/PowerAction.h"
 #include "actions/ProcessLauncher.h"
 #include "support/RecordingNotifier.h"
@@ -86,7 +86,10 @@ private slots:
     {
         QFETCH(QString, line);
         QFETCH(QStringList, words);
-        Expect(QStringLiteral("net"), words, [&] { layer->Launch(line.toStdString(), kStyleHidden); });
+        Expect(QStringLiteral("net"), words, [&] {
+            layer->BeginPress();
+            layer->Launch(line.toStdString(), kStyleHidden);
+        });
     }
 
     void refusedLinesStartNothing()
@@ -99,6 +102,7 @@ private slots:
         layer->Launch("shutdown /a /m \\\\$(touch x)", kStyleHidden);
         layer->Launch("shutdown /s /m \\\\SRV /t ", kStyleHidden);
         // A line started after them has arrived; none of them has.
+        layer->BeginPress(); // a press of its own, as a window makes it
         layer->Launch("shutdown /h", kStyleHidden);
         QTRY_COMPARE(programs.calls(QStringLiteral("systemctl")).size(), before[0] + 1);
         QCOMPARE(programs.calls(QStringLiteral("systemctl")).last(), QStringList{"hibernate"});
@@ -108,8 +112,10 @@ private slots:
 
     void otherLinesStartTheirOwnProgram()
     {
+        layer->BeginPress(); // a press of its own, as a window makes it
         layer->Launch("/bin/true", kStyleHidden);
         const QString net = programs.dir() + QStringLiteral("/net");
+        layer->BeginPress(); // a press of its own, as a window makes it
         layer->Launch((net + QStringLiteral(" x \"y z\"")).toStdString(), kStyleHidden);
         QTRY_VERIFY(programs.calls(QStringLiteral("net")).contains(QStringList{"x", "y z"}));
     }
@@ -148,6 +154,7 @@ private slots:
         const auto before = notifier.shown.size();
         // A press of its own.
         QTest::qWait(1100);
+        layer->BeginPress(); // a press of its own, as a window makes it
         layer->Launch(line.toStdString(), kStyleHidden);
         QTRY_COMPARE_WITH_TIMEOUT(notifier.shown.size(), before + 1, 20000);
         QCOMPARE(QString::fromStdString(notifier.shown.back().notification.summary), summary);

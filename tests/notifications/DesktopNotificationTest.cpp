@@ -2,8 +2,8 @@
 #include "NotificationDesktop.h"
 #include "actions/PowerAction.h"
 #include "actions/ProcessLauncher.h"
-#include "linuxlayer/ShutdownCommandLayer.h"
 #include "notifications/DesktopNotifierFactory.h"
+#include "outcome/ShutdownCommandLayer.h"
 #include "remote/ConsoleKeys.h"
 #include "remote/ZT_VOLTRAIL_SGUI_ADVANCED.h"
 #include "support/Ci.h"
@@ -142,6 +142,7 @@ private slots:
         if (withoutNet)
             qputenv("PATH", programs.dir().toUtf8());
         NewPress();
+        layer->BeginPress(); // a press of its own, as a window makes it
         layer->Launch(line.toStdString(), kStyleHidden);
         qputenv("PATH", path);
         const QList<Entry> entries = Arrived(1);
@@ -184,6 +185,7 @@ private slots:
         qputenv("USER", user);
         qputenv("PASSWD", password);
         NewPress();
+        layer->BeginPress(); // a press of its own, as a window makes it
         layer->Launch("shutdown /s /m \\\\127.0.0.1 /t 0", kStyleHidden);
         const QList<Entry> entries = Arrived(1);
         qputenv("USER", "root");
@@ -257,6 +259,7 @@ private slots:
         // While the call to the stopped server is pending, later failures
         // are reported as they come.
         NewPress();
+        layer->BeginPress(); // a press of its own, as a window makes it
         layer->Launch("shutdown /a /m \\\\", kStyleHidden);
         QCOMPARE(FailureLines(), before + 2);
         QVERIFY(PerformLocalAction(labels::kHibernate, *layer));
@@ -269,6 +272,7 @@ private slots:
             15000);
         desktop.server().Stop();
         NewPress();
+        layer->BeginPress(); // a press of its own, as a window makes it
         layer->Launch("shutdown /s /m \\\\ /t 0", kStyleHidden);
         QCOMPARE(FailureLines(), before + 4);
         QVERIFY(PerformLocalAction(labels::kShutdown, *layer));

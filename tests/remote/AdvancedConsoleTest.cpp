@@ -3,6 +3,7 @@
 #include "remote/ZT_VOLTRAIL_SGUI_SIMPLE.h"
 #include "support/WindowTestBase.h"
 #include "support/WindowTestHelpers.h"
+#include "ui/FailureMark.h"
 #include "ui/TickBox.h"
 
 #include <QPushButton>
@@ -237,6 +238,47 @@ private slots:
         // Nothing but the display changed: the same press does the same again.
         Click(pressed);
         QCOMPARE(Launched(*launcher), lines + lines);
+    }
+
+    // A batch's failed rows are marked, and only they; a row's next press
+    // takes its mark off, and a late outcome of an earlier press does not
+    // bring it back.
+    void theRowsThatFailedAreMarked()
+    {
+        for (const char* kv : {"PC_NAME_1_TEXTBOX=H1", "PC_NAME_2_TEXTBOX=H2", "PC_NAME_3_TEXTBOX=H3",
+                               "BATCH_RUN_1_TICKBOX=1", "BATCH_RUN_2_TICKBOX=1", "BATCH_RUN_3_TICKBOX=1",
+                               "SHUTDOWN_1_TICKBOX=1", "SHUTDOWN_2_TICKBOX=1", "SHUTDOWN_3_TICKBOX=1"})
+            backend->values[QString(kv).section('=', 0, 0).toStdString()] =
+                QString(kv).section('=', 1).toStdString();
+        open();
+        Click(w->ENABLE_BATCH_RUN_TICKBOX);
+        Click(w->BATCH_RUN_BUTTON);
+        QCOMPARE(launcher->presses, 1);
+        QCOMPARE(launcher->outcomes.size(), size_t{3});
+        const LineOutcome denied{LineOutcome::Kind::Failed, "H2: Access is denied.(5)", "Ask for the right."};
+        launcher->outcomes[0]({});
+        launcher->outcomes[1](denied);
+        launcher->outcomes[2]({LineOutcome::Kind::NothingToAbort});
+        const auto marked = [this](int n) { return failure_mark::IsMarked(w->ROW(n).PC_NAME_TEXTBOX); };
+        QVERIFY(!marked(1) && marked(2) && !marked(3));
+        QLineEdit* box = w->ROW(2).PC_NAME_TEXTBOX;
+        QCOMPARE(box->accessibleDescription(),
+                 QStringLiteral("Failed: H2: Access is denied.(5)\nAsk for the right."));
+        QVERIFY(box->toolTip().contains(QStringLiteral("Ask for the right.")));
+        QCOMPARE(box->accessibleName(), QStringLiteral("Row 2 PC name"));
+        Click(w->ROW(2).ABORT_BUTTON);
+        QCOMPARE(launcher->presses, 2);
+        QVERIFY(!marked(2));
+        QCOMPARE(box->toolTip(), QString());
+        QCOMPARE(box->accessibleDescription(), QString());
+        launcher->outcomes[1](denied);
+        QVERIFY(!marked(2));
+        Click(w->ABORT_ALL_BUTTON);
+        QCOMPARE(launcher->outcomes.size(), size_t{4 + kConsoleRowCount});
+        launcher->outcomes.back()(denied);
+        QVERIFY(failure_mark::IsMarked(w->ROW(kConsoleRowCount).PC_NAME_TEXTBOX));
+        w.reset(); // a failure after the window has gone marks nothing
+        launcher->outcomes[3](denied);
     }
 
     // Saved in either window, shown by the other at its next opening; the

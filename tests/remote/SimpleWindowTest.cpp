@@ -1,6 +1,7 @@
 #include "remote/ZT_VOLTRAIL_SGUI_SIMPLE.h"
 #include "support/WindowTestBase.h"
 #include "support/WindowTestHelpers.h"
+#include "ui/FailureMark.h"
 #include "ui/TickBox.h"
 
 #include <QPushButton>
@@ -131,6 +132,32 @@ private slots:
         QCOMPARE(Launched(*launcher), lines);
         QCOMPARE(w->ALL_CMD_COMMANDS_TEXTBOX->text(), lines.isEmpty() ? kPlaceholder : lines.last());
         QVERIFY(backend->writes.empty()); // inputs are stored only by Save
+    }
+
+    // A failure marks the name box with its reason and advice, for the eye
+    // and for screen readers; the next Run or Abort takes the mark off.
+    void aFailedLineMarksTheNameBox()
+    {
+        open();
+        Type(w->PC_NAME_SSS_TEXTBOX, QStringLiteral("<b>SRV07</b>"));
+        Click(w->SHUTDOWN_SSS_TICKBOX);
+        Click(w->RUN_SSS_BUTTON);
+        QCOMPARE(launcher->presses, 1);
+        QCOMPARE(launcher->outcomes.size(), size_t{1});
+        QLineEdit* box = w->PC_NAME_SSS_TEXTBOX;
+        launcher->outcomes[0]({LineOutcome::Kind::Failed, "<b>SRV07</b>: Access is denied.(5)", "Ask."});
+        QVERIFY(failure_mark::IsMarked(box));
+        const QString told = QStringLiteral("Failed: <b>SRV07</b>: Access is denied.(5)\nAsk.");
+        QCOMPARE(box->accessibleDescription(), told);
+        // The name as typed, not as markup.
+        QCOMPARE(box->toolTip(), Qt::convertFromPlainText(told, Qt::WhiteSpaceNormal));
+        QVERIFY(box->toolTip().contains(QStringLiteral("&lt;b&gt;SRV07")));
+        QVERIFY(!box->styleSheet().isEmpty());
+        Click(w->ABORT_SSS_BUTTON);
+        QVERIFY(!failure_mark::IsMarked(box));
+        QVERIFY(box->styleSheet().isEmpty());
+        launcher->outcomes[1]({LineOutcome::Kind::NothingToAbort});
+        QVERIFY(!failure_mark::IsMarked(box));
     }
 
     void aVeryLongNameIsStartedWhole()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "actions/ShellLauncher.h"
-#include "linuxlayer/ToolLauncher.h"
+#include "actions/ToolLauncher.h"
 
 #include <string>
 #include <vector>
@@ -9,7 +9,8 @@
 namespace voltrail::test {
 
 // Records every launch instead of starting anything. A tool launch is recorded
-// as hidden, and keeps its end handler for the test to call.
+// as hidden, and keeps its end handler for the test to call; so does a watched
+// launch its outcome handler. Presses are counted.
 class RecordingLauncher final : public ShellLauncher, public ToolLauncher {
 public:
     struct Launched {
@@ -21,6 +22,14 @@ public:
     void Launch(const std::string& commandLine, std::int16_t windowStyle) override
     {
         launched.push_back({commandLine, windowStyle});
+    }
+
+    void BeginPress() override { ++presses; }
+
+    void LaunchWatched(const std::string& commandLine, OutcomeHandler onOutcome) override
+    {
+        launched.push_back({commandLine, kStyleHidden});
+        outcomes.push_back(std::move(onOutcome));
     }
 
     void LaunchTool(const std::string& commandLine, EndHandler onEnd) override
@@ -38,7 +47,9 @@ public:
     }
 
     std::vector<Launched> launched;
-    std::vector<EndHandler> ends; // one per tool launch, in order
+    std::vector<EndHandler> ends;         // one per tool launch, in order
+    std::vector<OutcomeHandler> outcomes; // one per watched launch, in order
+    int presses = 0;
 };
 
 } // namespace voltrail::test

@@ -15,6 +15,8 @@ public:
         bool operator==(const Shown&) const = default;
     };
 
+    Form form() const override { return formShown; }
+
     void Show(std::uint64_t group, const Notification& notification) override
     {
         shown.push_back({group, notification});
@@ -22,6 +24,7 @@ public:
 
     void Forget(std::uint64_t group) override { forgotten.push_back(group); }
 
+    Form formShown = Form::Markup;
     std::vector<Shown> shown;
     std::vector<std::uint64_t> forgotten;
 };

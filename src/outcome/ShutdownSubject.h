@@ -1,13 +1,13 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace voltrail {
 
 // What a Windows `shutdown` line asks for and of which computer, read as far
-// as it can be read: also from lines that are refused (the translation reads
-// it).
+// as it can be read: also from lines that are refused.
 struct ShutdownSubject {
     enum class Action { Shutdown, Restart, Hibernate, Logoff, Abort, Dialog, Unknown };
     Action action = Action::Unknown;
@@ -16,6 +16,14 @@ struct ShutdownSubject {
 
     bool operator==(const ShutdownSubject&) const = default;
 };
+
+// Longer names are cut where a subject names its computer.
+constexpr size_t kLongestShownName = 64;
+
+// The subject of a line whose program is `shutdown` or `shutdown.exe` (any
+// letter case): the first action switch, and the computer after the first
+// /m; nothing for any other program. The line need not be one Windows takes.
+std::optional<ShutdownSubject> ReadShutdownSubject(std::string_view commandLine);
 
 // "Remote restart of SRV07 failed", "Shutdown of this computer failed".
 std::string FailureSummary(const ShutdownSubject& subject);

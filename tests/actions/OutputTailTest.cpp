@@ -1,4 +1,4 @@
-#include "linuxlayer/StderrTail.h"
+#include "actions/OutputTail.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@ namespace {
 const std::string kCut = "\xE2\x80\xA6"; // "…" where a line's start was dropped
 }
 
-TEST(StderrTail, LastLineIsTheLastOneWithText)
+TEST(OutputTail, LastLineIsTheLastOneWithText)
 {
     struct Case {
         std::vector<std::string> writes;
@@ -29,7 +29,7 @@ TEST(StderrTail, LastLineIsTheLastOneWithText)
         {{"tab\tinside\n"}, "tab inside"},
     };
     for (const auto& c : cases) {
-        StderrTail tail;
+        OutputTail tail;
         std::string all;
         for (const auto& w : c.writes) {
             tail.Append(w);
@@ -39,7 +39,7 @@ TEST(StderrTail, LastLineIsTheLastOneWithText)
     }
 }
 
-TEST(StderrTail, KeepsOnlyItsCapacityHoweverMuchIsWritten)
+TEST(OutputTail, KeepsOnlyItsCapacityHoweverMuchIsWritten)
 {
     struct Case {
         size_t capacity;
@@ -59,12 +59,12 @@ TEST(StderrTail, KeepsOnlyItsCapacityHoweverMuchIsWritten)
         {8, "", 0, "日日日日\n", kCut + "日日"},
         // A line longer than kLongestLine is cut off at its end.
         {4096, "", 0, std::string(500, 'w') + "\n",
-         std::string(StderrTail::kLongestLine - kCut.size(), 'w') + kCut},
+         std::string(OutputTail::kLongestLine - kCut.size(), 'w') + kCut},
         // Exactly the capacity is not a cut.
         {6, "", 0, "exact\n", "exact"},
     };
     for (const auto& c : cases) {
-        StderrTail tail(c.capacity);
+        OutputTail tail(c.capacity);
         for (size_t i = 0; i < c.times; ++i) {
             tail.Append(c.chunk);
             ASSERT_LE(tail.kept().size(), c.capacity);

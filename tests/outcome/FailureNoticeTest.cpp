@@ -1,6 +1,6 @@
-#include "linuxlayer/FailureNotice.h"
-#include "linuxlayer/FailureAdvice.h"
+#include "outcome/FailureNotice.h"
 #include "linuxlayer/LinuxShutdownTranslation.h"
+#include "outcome/FailureAdvice.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ namespace {
 
 ShutdownSubject SubjectOf(const std::string& line)
 {
-    return TranslateShutdownCommand(line, {}).subject;
+    return *ReadShutdownSubject(line);
 }
 
 } // namespace
@@ -86,9 +86,20 @@ TEST(ShutdownSubject, EveryLineNamesItsActionAndComputer)
 
 namespace {
 
-ShutdownFailure Failure(const std::string& line, const std::string& reason)
+ShutdownFailure Failure(const std::string& line, const std::string& reason, const std::string& advice = "")
 {
-    return {SubjectOf(line), line, reason};
+    return {SubjectOf(line), line, reason, advice};
+}
+
+std::vector<ShutdownFailure> Denied(int count)
+{
+    std::vector<ShutdownFailure> out;
+    for (int i = 1; i <= count; ++i) {
+        const std::string name = "SRV" + std::to_string(i);
+        out.push_back(
+            Failure("shutdown /s /m \\\\" + name + " /t 0", name + ": Access is denied.(5)", "Ask."));
+    }
+    return out;
 }
 
 } // namespace
@@ -145,6 +156,44 @@ TEST(FailureNotice, ManyFailuresListEachComputerWithItsReason)
         EXPECT_EQ(ComposeFailureNotice(c.failures, c.total), c.notice) << c.notice.summary;
 }
 
+// A balloon: plain text, the reason most share and as many of its computers
+// as fit in the 255 characters Windows shows.
+TEST(FailureNotice, TheBriefFormGroupsByReasonWithinTheBalloonsLimit)
+{
+    struct Case {
+        std::vector<ShutdownFailure> failures;
+        size_t total;
+        Notification notice;
+    };
+    auto mixed = Denied(2);
+    mixed.insert(mixed.begin(), Failure("shutdown /s /m \\\\OFF /t 0", "OFF: not found.(53)", "Check it."));
+    const Case cases[] = {
+        {{Failure("shutdown /g /m \\\\<b>S</b> /t 0", "<b>S</b>: Access is denied.(5)", "Ask.")},
+         1,
+         {"Remote restart of <b>S</b> failed", "<b>S</b>: Access is denied.(5)\nAsk."}},
+        {Denied(3),
+         3,
+         {"3 remote shutdowns failed", "SRV1, SRV2 and SRV3\nSRV1: Access is denied.(5)\nAsk."}},
+        {mixed,
+         3,
+         {"3 remote shutdowns failed",
+          "SRV1 and SRV2\nSRV1: Access is denied.(5)\nAsk.\nand 1 other failures"}},
+        {Denied(60),
+         75,
+         {"75 remote shutdowns failed",
+          "SRV1, SRV2, SRV3, SRV4, SRV5, SRV6, SRV7, SRV8, SRV9, SRV10, SRV11, SRV12, SRV13, SRV14, SRV15, "
+          "SRV16, "
+          "SRV17, SRV18, SRV19, SRV20, SRV21, SRV22, SRV23, SRV24, SRV25, SRV26, SRV27, SRV28 and 32 more\n"
+          "SRV1: Access is denied.(5)\nAsk.\nand 15 other failures"}},
+    };
+    for (const auto& c : cases) {
+        const Notification notice = ComposeBriefFailureNotice(c.failures, c.total);
+        EXPECT_EQ(notice.summary, c.notice.summary);
+        EXPECT_EQ(notice.body, c.notice.body);
+        EXPECT_LE(notice.body.size(), kBriefLength) << c.notice.summary;
+    }
+}
+
 // What the tools say, against the line of advice it gets (by a phrase of it).
 TEST(FailureAdvice, EachKnownFailureSaysWhatToDo)
 {
@@ -152,7 +201,10 @@ TEST(FailureAdvice, EachKnownFailureSaysWhatToDo)
         std::string line;
         std::string output;
         std::string advice; // a phrase of it; empty: no advice
+        std::string program = "net";
+        int code = 1;
     };
+    const std::string windows = "shutdown.exe";
     const std::string remote = "shutdown /s /m \\\\SRV07 /t 0";
     const Case cases[] = {
         {remote, "result was: WERR_ACCESS_DENIED\n", "Force shutdown from a remote system"},
@@ -182,12 +234,55 @@ TEST(FailureAdvice, EachKnownFailureSaysWhatToDo)
         {"shutdown /s /t 0", "Operation not supported", ""},
         {"shutdown /s /t 0", "WERR_ACCESS_DENIED", ""},
         {"shutdown /s /t 0", "", ""},
+        // Windows' own command, by its exit code whatever its language.
+        {remote, "SRV07: Zugriff verweigert.(5)", "Force shutdown from a remote system", windows, 5},
+        {remote, "", "LocalAccountTokenFilterPolicy", windows, 5},
+        {remote, "SRV07: The entered computer name is not valid.(53)", "File and Printer Sharing", windows,
+         53},
+        {remote, "", "does not resolve or the computer is off", windows, 67},
+        {remote, "SRV07: The RPC server is unavailable.(1722)", "Remote Administration", windows, 1722},
+        {remote, "", "net use \\\\SRV07\\IPC$ /user:SRV07\\account", windows, 1326},
+        {remote, "", "refused your logon", windows, 1907},
+        {remote, "", "already scheduled on that computer: abort it first", windows, 1190},
+        {"shutdown /s /t 0", "A system shutdown has already been scheduled.(1190)",
+         "already scheduled on this computer", windows, 1190},
+        {remote, "", "already scheduled", windows, 1115},
+        {remote, "", "check the time-out (a whole number from 0 to 315360000)", windows, 87},
+        {remote, "WERR_ACCESS_DENIED", "", windows, 1},
+        {remote, "", "", windows, 1116},
     };
     for (const auto& c : cases) {
-        const std::string advice = FailureAdvice(SubjectOf(c.line), c.output);
+        const std::string advice =
+            FailureAdvice(SubjectOf(c.line), c.program, {ToolEnd::How::Exited, c.code, "", "", c.output});
         if (c.advice.empty())
             EXPECT_EQ(advice, "") << c.output;
         else
             EXPECT_NE(advice.find(c.advice), std::string::npos) << c.output << " -> " << advice;
     }
+}
+
+// An abort that finds nothing to abort has done what it was asked.
+TEST(FailureAdvice, NothingToAbortIsNoFailure)
+{
+    struct Case {
+        std::string line;
+        std::string program;
+        ToolEnd end;
+        bool nothing;
+    };
+    const std::string abort = "shutdown /a /m \\\\SRV07";
+    const Case cases[] = {
+        {abort, "shutdown.exe", {ToolEnd::How::Exited, 1116, "", "", "Unable to abort.(1116)"}, true},
+        {abort, "shutdown.exe", {ToolEnd::How::Exited, 5, "", "", "Access is denied.(5)"}, false},
+        {"shutdown /s /m \\\\SRV07 /t 0", "shutdown.exe", {ToolEnd::How::Exited, 1116, "", "", ""}, false},
+        {abort,
+         "net",
+         {ToolEnd::How::Exited, 255, "", "", "result was WERR_NO_SHUTDOWN_IN_PROGRESS\n"},
+         true},
+        {abort, "net", {ToolEnd::How::Exited, 255, "", "", "result was WERR_ACCESS_DENIED\n"}, false},
+        {abort, "net", {ToolEnd::How::Exited, 0, "", "", "WERR_NO_SHUTDOWN_IN_PROGRESS"}, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FoundNothingToAbort(SubjectOf(c.line), c.program, c.end), c.nothing)
+            << c.line << " " << c.end.code;
 }

@@ -1,5 +1,4 @@
-#include "linuxlayer/ShutdownFailureReporter.h"
-#include "linuxlayer/LinuxShutdownTranslation.h"
+#include "outcome/ShutdownFailureReporter.h"
 #include "support/RecordingNotifier.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +6,6 @@
 #include <sstream>
 
 using namespace voltrail;
-using namespace std::chrono_literals;
 using How = ToolEnd::How;
 
 namespace {
@@ -15,13 +13,12 @@ namespace {
 struct Fixture {
     std::ostringstream report;
     test::RecordingNotifier notifier;
-    PressTracker::Clock::time_point now{};
-    ShutdownFailureReporter reporter{report, notifier, [this] { return now; }};
+    ShutdownFailureReporter reporter{report, notifier};
 
-    void Ended(std::uint64_t press, const std::string& line, const std::string& toolLine,
-               const std::string& program, const ToolEnd& end)
+    LineOutcome Ended(std::uint64_t press, const std::string& line, const std::string& toolLine,
+                      const std::string& program, const ToolEnd& end)
     {
-        reporter.ToolEnded(press, line, TranslateShutdownCommand(line, {}).subject, toolLine, program, end);
+        return reporter.ToolEnded(press, line, *ReadShutdownSubject(line), toolLine, program, end);
     }
 };
 
@@ -55,11 +52,15 @@ TEST(ShutdownFailureReporter, EachWayOfFailingIsReportedOnStderrAndOnTheDesktop)
         {{How::Signalled, 15, "Terminated", "half a line"},
          "ZT-VOLTRAIL: failed \"" + line + "\": net was ended by signal 15 (Terminated): half a line\n",
          "half a line"},
+        {{How::Crashed, static_cast<int>(0xC0000005), "", ""},
+         "ZT-VOLTRAIL: failed \"" + line + "\": net crashed (exit code 0xC0000005)\n",
+         "net crashed (exit code 0xC0000005)"},
     };
     for (const auto& c : cases) {
         Fixture f;
         const auto press = f.reporter.LineArrived();
-        f.Ended(press, line, "net rpc abortshutdown -S SRV07", "net", c.end);
+        const LineOutcome outcome = f.Ended(press, line, "net rpc abortshutdown -S SRV07", "net", c.end);
+        EXPECT_EQ(outcome, (LineOutcome{LineOutcome::Kind::Failed, c.body})) << c.stderrLine;
         EXPECT_EQ(f.report.str(), c.stderrLine);
         ASSERT_EQ(f.notifier.shown.size(), 1u) << c.stderrLine;
         EXPECT_EQ(f.notifier.shown[0].notification,
@@ -67,23 +68,61 @@ TEST(ShutdownFailureReporter, EachWayOfFailingIsReportedOnStderrAndOnTheDesktop)
     }
 }
 
+// Neither a success nor an abort that found nothing to abort is a failure.
 TEST(ShutdownFailureReporter, SuccessIsNotAnnounced)
 {
-    Fixture f;
-    f.Ended(f.reporter.LineArrived(), "shutdown /s /t 0", "systemctl poweroff", "systemctl",
-            {How::Exited, 0, "", "a warning on the way"});
-    EXPECT_EQ(f.report.str(), "");
-    EXPECT_TRUE(f.notifier.shown.empty());
+    struct Case {
+        std::string line;
+        std::string program;
+        ToolEnd end;
+        LineOutcome::Kind kind;
+    };
+    const Case cases[] = {
+        {"shutdown /s /t 0",
+         "systemctl",
+         {How::Exited, 0, "", "a warning on the way"},
+         LineOutcome::Kind::Succeeded},
+        {"shutdown /a /m \\\\SRV07",
+         "shutdown.exe",
+         {How::Exited, 1116, "", "Unable to abort.(1116)"},
+         LineOutcome::Kind::NothingToAbort},
+        {"shutdown /a /m \\\\SRV07",
+         "net",
+         {How::Exited, 255, "", "x", "WERR_NO_SHUTDOWN_IN_PROGRESS"},
+         LineOutcome::Kind::NothingToAbort},
+    };
+    for (const auto& c : cases) {
+        Fixture f;
+        EXPECT_EQ(f.Ended(f.reporter.LineArrived(), c.line, c.line, c.program, c.end).kind, c.kind) << c.line;
+        EXPECT_EQ(f.report.str(), "") << c.line;
+        EXPECT_TRUE(f.notifier.shown.empty()) << c.line;
+    }
 }
 
-// Lines launched back to back are one press; its failures, whenever they
-// come, grow one notification, which each later failure replaces.
+// Windows' code is the key to its advice; a balloon gets the brief form.
+TEST(ShutdownFailureReporter, AWindowsFailureGetsItsAdviceInTheBriefForm)
+{
+    Fixture f;
+    f.notifier.formShown = DesktopNotifier::Form::Brief;
+    const std::string line = "shutdown /g /m \\\\SRV07 /t 30";
+    const LineOutcome outcome = f.Ended(f.reporter.LineArrived(), line, line, "shutdown.exe",
+                                        {How::Exited, 5, "", "SRV07: Access is denied.(5)"});
+    EXPECT_EQ(outcome.kind, LineOutcome::Kind::Failed);
+    EXPECT_EQ(outcome.reason, "SRV07: Access is denied.(5)");
+    ASSERT_EQ(f.notifier.shown.size(), 1u);
+    EXPECT_EQ(
+        f.notifier.shown[0].notification,
+        (Notification{"Remote restart of SRV07 failed", "SRV07: Access is denied.(5)\n" + outcome.advice}));
+    EXPECT_NE(outcome.advice.find("Force shutdown from a remote system"), std::string::npos);
+}
+
+// The lines a window launches for one press share one notification, which
+// each later failure of the press replaces, whenever it comes.
 TEST(ShutdownFailureReporter, FailuresOfOnePressShareOneNotification)
 {
     struct Event {
-        std::chrono::milliseconds at;
-        enum { Launch, Fail } what;
-        size_t line; // launch: the line's number; fail: the launched line that fails
+        enum { Press, Launch, Fail } what;
+        size_t line = 0; // launch: the line's number; fail: the launched line that fails
     };
     struct Case {
         std::string name;
@@ -94,58 +133,67 @@ TEST(ShutdownFailureReporter, FailuresOfOnePressShareOneNotification)
     using E = Event;
     const Case cases[] = {
         {"a batch of three, failing late and out of order",
-         {{0ms, E::Launch, 0},
-          {2ms, E::Launch, 1},
-          {4ms, E::Launch, 2},
-          {20000ms, E::Fail, 2},
-          {20001ms, E::Fail, 0},
-          {45000ms, E::Fail, 1}},
+         {{E::Press},
+          {E::Launch, 0},
+          {E::Launch, 1},
+          {E::Launch, 2},
+          {E::Fail, 2},
+          {E::Fail, 0},
+          {E::Fail, 1}},
          {{0, "Remote abort of H2 failed"}, {0, "2 remote aborts failed"}, {0, "3 remote aborts failed"}}},
-        {"two presses a few seconds apart",
-         {{0ms, E::Launch, 0},
-          {5ms, E::Launch, 1},
-          {4000ms, E::Launch, 2},
-          {4100ms, E::Fail, 0},
-          {4100ms, E::Fail, 2},
-          {4200ms, E::Fail, 1}},
+        {"two presses",
+         {{E::Press},
+          {E::Launch, 0},
+          {E::Launch, 1},
+          {E::Press},
+          {E::Launch, 2},
+          {E::Fail, 0},
+          {E::Fail, 2},
+          {E::Fail, 1}},
          {{0, "Remote abort of H0 failed"}, {1, "Remote abort of H2 failed"}, {0, "2 remote aborts failed"}}},
         {"five presses, of which the first fails last",
-         {{0ms, E::Launch, 0},
-          {2ms, E::Launch, 1},
-          {100ms, E::Fail, 0},
-          {2000ms, E::Launch, 2},
-          {2100ms, E::Fail, 2},
-          {4000ms, E::Launch, 3},
-          {4100ms, E::Fail, 3},
-          {6000ms, E::Launch, 4},
-          {6100ms, E::Fail, 4},
-          {8000ms, E::Launch, 5},
-          {8100ms, E::Fail, 5},
-          {60000ms, E::Fail, 1}},
+         {{E::Press},
+          {E::Launch, 0},
+          {E::Launch, 1},
+          {E::Fail, 0},
+          {E::Press},
+          {E::Launch, 2},
+          {E::Fail, 2},
+          {E::Press},
+          {E::Launch, 3},
+          {E::Fail, 3},
+          {E::Press},
+          {E::Launch, 4},
+          {E::Fail, 4},
+          {E::Press},
+          {E::Launch, 5},
+          {E::Fail, 5},
+          {E::Fail, 1}},
          {{0, "Remote abort of H0 failed"},
           {1, "Remote abort of H2 failed"},
           {2, "Remote abort of H3 failed"},
           {3, "Remote abort of H4 failed"},
           {4, "Remote abort of H5 failed"},
           {0, "2 remote aborts failed"}}},
-        {"presses a second and a half apart are two",
-         {{0ms, E::Launch, 0}, {1500ms, E::Launch, 1}, {1600ms, E::Fail, 0}, {1600ms, E::Fail, 1}},
-         {{0, "Remote abort of H0 failed"}, {1, "Remote abort of H1 failed"}}},
-        {"a long batch whose lines come slowly is still one press",
-         {{0ms, E::Launch, 0},
-          {900ms, E::Launch, 1},
-          {1800ms, E::Launch, 2},
-          {1900ms, E::Fail, 2},
-          {1900ms, E::Fail, 0}},
-         {{0, "Remote abort of H2 failed"}, {0, "2 remote aborts failed"}}},
+        {"lines before any press, and presses that launched nothing",
+         {{E::Launch, 0},
+          {E::Launch, 1},
+          {E::Press},
+          {E::Press},
+          {E::Launch, 2},
+          {E::Fail, 0},
+          {E::Fail, 1},
+          {E::Fail, 2}},
+         {{0, "Remote abort of H0 failed"}, {0, "2 remote aborts failed"}, {1, "Remote abort of H2 failed"}}},
     };
     for (const auto& c : cases) {
         Fixture f;
         std::vector<std::uint64_t> pressOf;
         for (const auto& e : c.events) {
-            f.now = PressTracker::Clock::time_point(e.at);
             const std::string line = "shutdown /a /m \\\\H" + std::to_string(e.line);
-            if (e.what == E::Launch)
+            if (e.what == E::Press)
+                f.reporter.PressBegins();
+            else if (e.what == E::Launch)
                 pressOf.push_back(f.reporter.LineArrived());
             else
                 f.Ended(pressOf.at(e.line), line, "net", "net", {How::Exited, 1, "", "off"});
@@ -167,12 +215,10 @@ TEST(ShutdownFailureReporter, ABatchOfThirtyIsOneNotificationListingEveryCompute
 {
     Fixture f;
     std::vector<std::uint64_t> presses;
-    for (int i = 1; i <= 30; ++i) {
-        f.now += 2ms;
+    f.reporter.PressBegins();
+    for (int i = 1; i <= 30; ++i)
         presses.push_back(f.reporter.LineArrived());
-    }
     for (int i = 1; i <= 30; ++i) {
-        f.now += 30ms;
         const std::string name = "PC" + std::to_string(i);
         f.Ended(presses[static_cast<size_t>(i - 1)], "shutdown /a /m \\\\" + name, "net", "net",
                 {How::Exited, 1, "", "no answer from " + name});

@@ -1,10 +1,11 @@
-#include "linuxlayer/ShutdownFailureReporter.h"
+#include "outcome/ShutdownFailureReporter.h"
 
 #include "actions/StartFailureReport.h"
-#include "linuxlayer/FailureAdvice.h"
+#include "outcome/FailureAdvice.h"
 #include "text/PlainText.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace voltrail {
 
@@ -19,6 +20,11 @@ std::string StatusText(const std::string& program, const ToolEnd& end)
         return program + " ended with status " + std::to_string(end.code);
     case ToolEnd::How::Unseen:
         return program + " ended unseen: outcome unknown";
+    case ToolEnd::How::Crashed: {
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "0x%08X", static_cast<unsigned>(end.code));
+        return program + " crashed (exit code " + hex + ")";
+    }
     case ToolEnd::How::Signalled:
         break;
     }
@@ -37,14 +43,21 @@ std::string ToolEndReason(const std::string& program, const ToolEnd& end)
     return StatusText(program, end);
 }
 
-ShutdownFailureReporter::ShutdownFailureReporter(std::ostream& report, DesktopNotifier& notifier, Clock clock)
-    : report_(report), notifier_(notifier), clock_(std::move(clock))
+ShutdownFailureReporter::ShutdownFailureReporter(std::ostream& report, DesktopNotifier& notifier)
+    : report_(report), notifier_(notifier)
 {
+}
+
+void ShutdownFailureReporter::PressBegins()
+{
+    // A press that launched nothing leaves no trace.
+    if (!presses_.empty() && presses_.back().id == press_)
+        ++press_;
 }
 
 std::uint64_t ShutdownFailureReporter::LineArrived()
 {
-    const std::uint64_t id = tracker_.PressAt(clock_());
+    const std::uint64_t id = press_;
     if (presses_.empty() || presses_.back().id != id) {
         // The press before is no longer the latest: done once its lines are.
         if (!presses_.empty() && presses_.back().running == 0)
@@ -57,26 +70,32 @@ std::uint64_t ShutdownFailureReporter::LineArrived()
     return id;
 }
 
-void ShutdownFailureReporter::Refused(std::uint64_t press, const std::string& windowsLine,
-                                      const ShutdownSubject& subject, const std::string& reason)
+LineOutcome ShutdownFailureReporter::Refused(std::uint64_t press, const std::string& windowsLine,
+                                             const ShutdownSubject& subject, const std::string& reason)
 {
     report_ << ReportLine("ZT-VOLTRAIL: not carried out " + QuoteCommand(windowsLine) + ": " + reason)
             << std::endl;
-    Notify(press, {subject, windowsLine, reason});
+    ShutdownFailure failure{subject, windowsLine, reason};
+    LineOutcome outcome{LineOutcome::Kind::Failed, SafeLine(reason)};
+    Notify(press, std::move(failure));
     LineEnded(press);
+    return outcome;
 }
 
-void ShutdownFailureReporter::Unwritable(std::uint64_t press, const std::string& windowsLine,
-                                         const ShutdownSubject& subject)
+LineOutcome ShutdownFailureReporter::Unwritable(std::uint64_t press, const std::string& windowsLine,
+                                                const ShutdownSubject& subject)
 {
-    Refused(press, windowsLine, subject, "the local command cannot be written as a command line");
+    return Refused(press, windowsLine, subject, "the local command cannot be written as a command line");
 }
 
-void ShutdownFailureReporter::ToolEnded(std::uint64_t press, const std::string& windowsLine,
-                                        const ShutdownSubject& subject, const std::string& toolLine,
-                                        const std::string& program, const ToolEnd& end)
+LineOutcome ShutdownFailureReporter::ToolEnded(std::uint64_t press, const std::string& windowsLine,
+                                               const ShutdownSubject& subject, const std::string& toolLine,
+                                               const std::string& program, const ToolEnd& end)
 {
-    if (end.failed()) {
+    LineOutcome outcome;
+    if (FoundNothingToAbort(subject, program, end)) {
+        outcome.kind = LineOutcome::Kind::NothingToAbort;
+    } else if (end.failed()) {
         std::string advice;
         if (end.how == ToolEnd::How::NotStarted) {
             report_ << StartFailureReport(toolLine, end.detail) << std::endl;
@@ -86,13 +105,16 @@ void ShutdownFailureReporter::ToolEnded(std::uint64_t press, const std::string& 
             if (!end.lastErrorLine.empty())
                 line += ": " + end.lastErrorLine;
             report_ << ReportLine(line) << std::endl;
-            advice = FailureAdvice(subject, end.errorOutput);
+            advice = FailureAdvice(subject, program, end);
             if (!advice.empty())
                 report_ << ReportLine("ZT-VOLTRAIL: hint: " + advice) << std::endl;
         }
-        Notify(press, {subject, windowsLine, ToolEndReason(program, end), advice});
+        const std::string reason = ToolEndReason(program, end);
+        outcome = {LineOutcome::Kind::Failed, SafeLine(reason), advice};
+        Notify(press, {subject, windowsLine, reason, advice});
     }
     LineEnded(press);
+    return outcome;
 }
 
 void ShutdownFailureReporter::Notify(std::uint64_t press, ShutdownFailure failure)
@@ -100,14 +122,20 @@ void ShutdownFailureReporter::Notify(std::uint64_t press, ShutdownFailure failur
     auto it = Find(press);
     if (it == presses_.end()) {
         // Forgotten beyond the limit: a notification of its own.
-        notifier_.Show(press, ComposeFailureNotice(std::span(&failure, 1), 1));
+        notifier_.Show(press, Compose(std::span(&failure, 1), 1));
         notifier_.Forget(press);
         return;
     }
     ++it->total;
     if (it->failures.size() < kListedFailures)
         it->failures.push_back(std::move(failure));
-    notifier_.Show(press, ComposeFailureNotice(it->failures, it->total));
+    notifier_.Show(press, Compose(it->failures, it->total));
+}
+
+Notification ShutdownFailureReporter::Compose(std::span<const ShutdownFailure> failures, size_t total) const
+{
+    return notifier_.form() == DesktopNotifier::Form::Brief ? ComposeBriefFailureNotice(failures, total)
+                                                            : ComposeFailureNotice(failures, total);
 }
 
 void ShutdownFailureReporter::LineEnded(std::uint64_t press)

@@ -1,4 +1,4 @@
-#include "linuxlayer/FailureNotice.h"
+#include "outcome/FailureNotice.h"
 
 #include "text/PlainText.h"
 
@@ -37,7 +37,71 @@ std::string GroupSummary(std::span<const ShutdownFailure> failures, size_t total
     return count + " actions failed";
 }
 
+// The failures that share a reason: the same advice, else the same line.
+const std::string& ReasonKey(const ShutdownFailure& f)
+{
+    return f.advice.empty() ? f.reason : f.advice;
+}
+
+// "SRV01, SRV04 and 12 more", in at most `room` bytes where it can be; the
+// first name always.
+std::string NameList(const std::vector<std::string>& names, size_t room)
+{
+    std::string fitted;
+    for (size_t shown = names.size(); shown >= 1; --shown) {
+        fitted.clear();
+        for (size_t i = 0; i < shown; ++i) {
+            if (i > 0)
+                fitted += (i + 1 == shown && shown == names.size()) ? " and " : ", ";
+            fitted += names[i];
+        }
+        if (shown < names.size())
+            fitted += " and " + std::to_string(names.size() - shown) + " more";
+        if (fitted.size() <= room)
+            break;
+    }
+    return fitted;
+}
+
 } // namespace
+
+Notification ComposeBriefFailureNotice(std::span<const ShutdownFailure> failures, size_t total)
+{
+    if (failures.empty())
+        return {};
+    total = std::max(total, failures.size());
+    if (total == 1) {
+        const ShutdownFailure& f = failures.front();
+        std::string text = SafeLine(f.reason);
+        if (!f.advice.empty())
+            text += "\n" + f.advice;
+        return {FailureSummary(f.subject), TruncateUtf8(text, kBriefLength)};
+    }
+    // The reason most share; the first to come of those as many.
+    const ShutdownFailure* most = &failures.front();
+    size_t mostCount = 0;
+    for (const ShutdownFailure& f : failures) {
+        const auto count = static_cast<size_t>(
+            std::count_if(failures.begin(), failures.end(),
+                          [&](const ShutdownFailure& g) { return ReasonKey(g) == ReasonKey(f); }));
+        if (count > mostCount) {
+            most = &f;
+            mostCount = count;
+        }
+    }
+    std::vector<std::string> names;
+    for (const ShutdownFailure& f : failures) {
+        if (ReasonKey(f) == ReasonKey(*most))
+            names.push_back(ComputerLabel(f.subject));
+    }
+    std::string rest = "\n" + SafeLine(most->reason);
+    if (!most->advice.empty())
+        rest += "\n" + most->advice;
+    if (total > mostCount)
+        rest += "\nand " + std::to_string(total - mostCount) + " other failures";
+    const size_t room = rest.size() < kBriefLength ? kBriefLength - rest.size() : 0;
+    return {GroupSummary(failures, total), TruncateUtf8(NameList(names, room) + rest, kBriefLength)};
+}
 
 Notification ComposeFailureNotice(std::span<const ShutdownFailure> failures, size_t total)
 {

@@ -1,4 +1,4 @@
-#include "linuxlayer/StderrTail.h"
+#include "actions/OutputTail.h"
 
 #include "text/PlainText.h"
 
@@ -13,9 +13,9 @@ bool IsBlank(char c)
 
 } // namespace
 
-StderrTail::StderrTail(size_t capacity) : capacity_(capacity) {}
+OutputTail::OutputTail(size_t capacity) : capacity_(capacity) {}
 
-void StderrTail::Append(std::string_view bytes)
+void OutputTail::Append(std::string_view bytes)
 {
     if (bytes.size() >= capacity_) {
         dropped_ = dropped_ || !buffer_.empty() || bytes.size() > capacity_;
@@ -29,7 +29,7 @@ void StderrTail::Append(std::string_view bytes)
     }
 }
 
-std::string StderrTail::LastLine() const
+std::string OutputTail::LastLine() const
 {
     size_t end = buffer_.size();
     while (end > 0 && IsBlank(buffer_[end - 1]))

@@ -12,13 +12,14 @@ struct ToolEnd {
         Exited,     // `code` is the exit status
         Signalled,  // `code` is the signal, `detail` its name
         Unseen,     // it ended, but something else collected it: how is unknown
+        Crashed,    // Windows: ended by an exception; `code` is its exit code
     };
     How how = How::Exited;
     int code = 0;
     std::string detail;
-    // The tool's last line on standard error (safe text), or empty.
+    // The tool's last line of output (safe text), or empty.
     std::string lastErrorLine;
-    // The end of what it wrote there, as written: what the failure is read from.
+    // The end of what it wrote, as written: what the failure is read from.
     std::string errorOutput = {};
 
     bool failed() const { return how != How::Exited || code != 0; }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "linuxlayer/ShutdownSubject.h"
 #include "notifications/DesktopNotifier.h"
+#include "outcome/ShutdownSubject.h"
 
 #include <span>
 #include <string>
@@ -22,6 +22,15 @@ struct ShutdownFailure {
 // reason, at most kListedFailures of them, then each different advice once.
 // `total` counts failures no longer listed.
 Notification ComposeFailureNotice(std::span<const ShutdownFailure> failures, size_t total);
+
+// The same failures in the few plain characters a notification-area balloon
+// holds (its text at most kBriefLength): one failure, its reason and advice;
+// more, the reason most of them share, its advice, and as many of their
+// computers as fit ("SRV01, SRV04 and 12 more").
+Notification ComposeBriefFailureNotice(std::span<const ShutdownFailure> failures, size_t total);
+
+// In bytes of UTF-8, which are never fewer than the UTF-16 units Windows counts.
+constexpr size_t kBriefLength = 255;
 
 constexpr size_t kListedFailures = 60;
 

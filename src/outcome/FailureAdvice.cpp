@@ -1,4 +1,4 @@
-#include "linuxlayer/FailureAdvice.h"
+#include "outcome/FailureAdvice.h"
 
 #include <array>
 
@@ -42,6 +42,54 @@ constexpr Kind kHibernateKind = {
     "This computer cannot hibernate as configured (no swap or resume device).",
 };
 
+// Windows' `shutdown.exe`, by the system error code it exits with.
+struct CodeKind {
+    std::array<int, 4> codes;
+    std::string_view advice;
+};
+
+constexpr std::string_view kLogonAdvice =
+    "The computer refused your logon: connect first with an account it accepts "
+    "(net use \\\\NAME\\IPC$ /user:NAME\\account).";
+
+constexpr CodeKind kWindowsKinds[] = {
+    {{5},
+     "The account needs the user right \"Force shutdown from a remote system\" on that computer; a local "
+     "(non-domain) account is also blocked by remote UAC restrictions (LocalAccountTokenFilterPolicy)."},
+    {{53, 67, 1722},
+     "The name does not resolve or the computer is off; otherwise its firewall blocks File and Printer "
+     "Sharing (TCP 445) or Remote Administration."},
+    {{1326, 1327, 1330, 1907}, kLogonAdvice},
+    {{87},
+     "shutdown.exe refused the line: check the time-out (a whole number from 0 to 315360000) and the name."},
+};
+
+constexpr int kAlreadyScheduled[] = {1115, 1190};
+constexpr int kNoShutdownInProgress = 1116;
+
+std::string WindowsAdvice(const ShutdownSubject& subject, int code)
+{
+    for (const int scheduled : kAlreadyScheduled) {
+        if (code == scheduled)
+            return std::string("A shutdown is already scheduled on ") +
+                   (subject.remote ? "that computer" : "this computer") + ": abort it first.";
+    }
+    for (const CodeKind& kind : kWindowsKinds) {
+        for (const int c : kind.codes) {
+            if (c != 0 && c == code) {
+                std::string advice(kind.advice);
+                if (kind.advice == kLogonAdvice && !subject.computer.empty()) {
+                    for (size_t at = advice.find("NAME"); at != std::string::npos;
+                         at = advice.find("NAME", at + subject.computer.size()))
+                        advice.replace(at, 4, subject.computer);
+                }
+                return advice;
+            }
+        }
+    }
+    return {};
+}
+
 bool Marked(const Kind& kind, std::string_view output)
 {
     for (const std::string_view mark : kind.marks) {
@@ -53,8 +101,11 @@ bool Marked(const Kind& kind, std::string_view output)
 
 } // namespace
 
-std::string FailureAdvice(const ShutdownSubject& subject, std::string_view toolOutput)
+std::string FailureAdvice(const ShutdownSubject& subject, std::string_view program, const ToolEnd& end)
 {
+    if (program == kWindowsShutdownProgram)
+        return end.how == ToolEnd::How::Exited ? WindowsAdvice(subject, end.code) : std::string();
+    const std::string_view toolOutput = end.errorOutput;
     if (subject.remote) {
         for (const Kind& kind : kRemoteKinds) {
             if (Marked(kind, toolOutput))
@@ -70,6 +121,16 @@ std::string FailureAdvice(const ShutdownSubject& subject, std::string_view toolO
     if (subject.action == ShutdownSubject::Action::Hibernate && Marked(kHibernateKind, toolOutput))
         return std::string(kHibernateKind.advice);
     return {};
+}
+
+bool FoundNothingToAbort(const ShutdownSubject& subject, std::string_view program, const ToolEnd& end)
+{
+    if (subject.action != ShutdownSubject::Action::Abort || !end.failed())
+        return false;
+    if (program == kWindowsShutdownProgram)
+        return end.how == ToolEnd::How::Exited && end.code == kNoShutdownInProgress;
+    return end.how == ToolEnd::How::Exited &&
+           end.errorOutput.find("WERR_NO_SHUTDOWN_IN_PROGRESS") != std::string::npos;
 }
 
 } // namespace voltrail

@@ -6,15 +6,16 @@
 
 namespace voltrail {
 
-// The end of what a tool writes to its standard error: only the last
+// The end of what a tool writes (its standard error; on Windows both its
+// streams, as `shutdown.exe` writes its failures to either): only the last
 // `capacity` bytes are kept, however much it writes.
-class StderrTail {
+class OutputTail {
 public:
     static constexpr size_t kDefaultCapacity = 4096;
     // The longest last line handed on; the rest is cut off.
     static constexpr size_t kLongestLine = 300;
 
-    explicit StderrTail(size_t capacity = kDefaultCapacity);
+    explicit OutputTail(size_t capacity = kDefaultCapacity);
 
     void Append(std::string_view bytes);
 
