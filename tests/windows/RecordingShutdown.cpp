@@ -8,6 +8,16 @@
 // Record (UTF-8) in shutdown.log (the decoy: decoy-shutdown.log) beside this
 // program:
 //   <dwFlags> <wShowWindow>\n<command line>
+//
+// It fails on demand, as the system's own does, when shutdown.fail lies
+// beside it: its first line is "<how> <exit code>", the rest the text to write.
+//   err 5        the text on standard error, exit code 5
+//   out 1190     the text on standard output
+//   flood 3      8 MiB on standard output, then the text on standard error
+//   hang 2000    nothing for 2000 ms, then exit code 0
+//   crash 0      ended as by an access violation (exit code 0xC0000005)
+#include <cstdlib>
+#include <optional>
 #include <string>
 #include <windows.h>
 
@@ -22,6 +32,7 @@ constexpr const wchar_t* kLogName = L"decoy-shutdown.log";
 #else
 constexpr const wchar_t* kLogName = L"shutdown.log";
 #endif
+constexpr const wchar_t* kFailName = L"shutdown.fail";
 
 std::string ToUtf8(const wchar_t* text)
 {
@@ -46,6 +57,53 @@ bool WriteAll(const std::wstring& path, const std::string& data)
     return ok && written == data.size();
 }
 
+std::optional<std::string> ReadAll(const std::wstring& path)
+{
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    std::string data;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0)
+        data.append(chunk, got);
+    CloseHandle(file);
+    return data;
+}
+
+void Write(DWORD stream, const std::string& text)
+{
+    DWORD written = 0;
+    WriteFile(GetStdHandle(stream), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+}
+
+int Fail(const std::string& order)
+{
+    const auto newline = order.find('\n');
+    const std::string head = order.substr(0, newline);
+    const std::string text = newline == std::string::npos ? "" : order.substr(newline + 1);
+    const auto blank = head.find(' ');
+    const std::string how = head.substr(0, blank);
+    const int code = blank == std::string::npos ? 0 : std::atoi(head.c_str() + blank + 1);
+    if (how == "out") {
+        Write(STD_OUTPUT_HANDLE, text);
+    } else if (how == "flood") {
+        const std::string block(64 * 1024, 'x');
+        for (int i = 0; i < 128; ++i)
+            Write(STD_OUTPUT_HANDLE, block);
+        Write(STD_ERROR_HANDLE, text);
+    } else if (how == "hang") {
+        Sleep(static_cast<DWORD>(code));
+        return 0;
+    } else if (how == "crash") {
+        TerminateProcess(GetCurrentProcess(), 0xC0000005);
+    } else {
+        Write(STD_ERROR_HANDLE, text);
+    }
+    return code;
+}
+
 } // namespace
 
 int main()
@@ -65,5 +123,6 @@ int main()
     // Written aside and renamed, so a reader never sees half a record.
     if (!WriteAll(partial, record) || !MoveFileExW(partial.c_str(), log.c_str(), MOVEFILE_REPLACE_EXISTING))
         return 1;
-    return 0;
+    const auto order = ReadAll(path.substr(0, path.find_last_of(L"\\/") + 1) + kFailName);
+    return order ? Fail(*order) : 0;
 }

@@ -68,6 +68,13 @@ inline std::optional<std::string> ReadWholeFile(const std::wstring& path)
     return text.str();
 }
 
+inline bool WriteWholeFile(const std::wstring& path, const std::string& data)
+{
+    std::ofstream out(path.c_str(), std::ios::binary | std::ios::trunc);
+    out << data;
+    return static_cast<bool>(out.flush());
+}
+
 // Polls for a file that another process writes in one piece (by renaming).
 inline std::optional<std::string> WaitForFile(const std::wstring& path,
                                               std::chrono::milliseconds limit = std::chrono::seconds(20))

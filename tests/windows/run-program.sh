@@ -2,21 +2,22 @@
 # The real Windows program under Wine, on a private X display with openbox:
 # the bar comes up where the registry says and on top, RUN NOW with the
 # keyboard starts the system directory's shutdown.exe (a recorder) and never
-# the decoy beside the program, and closing the bar stores its new place.
+# the decoy beside the program, a remote Run that shutdown.exe refuses shows a
+# balloon with the advice, and closing the bar stores its new place.
 #
-#   run-program.sh <ZT-VOLTRAIL-V1.exe> <recording shutdown.exe> <decoy shutdown.exe> <output folder>
+#   run-program.sh <ZT-VOLTRAIL-V1.exe> <recording shutdown.exe> <decoy shutdown.exe> <output folder> <balloon reader.exe>
 #
 # Exits 77 (skipped) when Wine, Xvfb, openbox or xdotool is not installed.
 set -euo pipefail
 
-[ $# -eq 4 ] || { echo "usage: $0 <program.exe> <recording shutdown.exe> <decoy shutdown.exe> <output folder>" >&2; exit 2; }
+[ $# -eq 5 ] || { echo "usage: $0 <program.exe> <recording shutdown.exe> <decoy shutdown.exe> <output folder> <balloon reader.exe>" >&2; exit 2; }
 for tool in wine wineserver Xvfb openbox xdotool; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 for tool in xprop xwininfo wmctrl import; do
   command -v "$tool" >/dev/null || { echo "FAILED: $tool is not installed (x11-utils, wmctrl, imagemagick)"; exit 1; }
 done
-for file in "$1" "$2" "$3"; do [ -f "$file" ] || { echo "FAILED: no file $file"; exit 1; }; done
+for file in "$1" "$2" "$3" "$5"; do [ -f "$file" ] || { echo "FAILED: no file $file"; exit 1; }; done
 # Only the recorder may ever stand where the program looks for shutdown.exe.
 for file in "$2" "$3"; do
   grep -qa 'VOLTRAIL RECORDING SHUTDOWN' "$file" || { echo "FAILED: $file is not the recorder"; exit 1; }
@@ -80,6 +81,7 @@ client_at() {
   xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF } END { print x, y }'
 }
 extents() { xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ,; }
+balloons() { timeout "$(within 20)" wine "$5" </dev/null 2>/dev/null | tr -d '\r' || true; }
 registry() {
   timeout "$(within 20)" wine reg query "$key" /v "$1" </dev/null 2>/dev/null |
     tr -d '\r' | awk -v k="$1" '$1 == k { print $3 }' || true
@@ -168,6 +170,38 @@ ok "OK started the system directory's shutdown.exe: \"$line\"; the decoy never r
 
 no_confirm() { ! shown "$title"; }
 wait_for 10 no_confirm || failed "the confirm window is still open"
+sleep 1 # a balloon would be up by now
+[ -z "$(balloons)" ] || failed "a line that succeeded showed a balloon: $(balloons)"
+ok "the line that succeeded showed no balloon"
+
+# The simple remote window (the bar's fifth button, three Tabs on from RUN
+# NOW), a name, Shutdown ticked and Run: shutdown.exe refuses with access
+# denied, and the balloon tells what to do.
+printf 'err 5\nSRV07: Access is denied.(5)\r\n' >"$system32/shutdown.fail"
+rm -f "$log"
+timeout "$(within 5)" xdotool windowactivate --sync "$bar" >/dev/null 2>&1 || true
+sleep 0.5
+timeout "$(within 5)" xdotool key Tab Tab Tab space || failed "xdotool cannot press keys"
+simple='ZT-VOLTRAIL - SHUTDOWN GUI - SIMPLE'
+wait_for 15 shown "$simple" || failed "the bar's fifth button did not open \"$simple\""
+simple_window=$(find_window "$simple")
+timeout "$(within 5)" xdotool windowactivate --sync "$simple_window" >/dev/null 2>&1 || true
+sleep 0.5
+# The name box has the focus: the name, Tab twice to Shutdown, tick it, Tab
+# three times to Run.
+timeout "$(within 5)" xdotool type --delay 50 SRV07 || failed "xdotool cannot type"
+timeout "$(within 5)" xdotool key Tab Tab space Tab Tab Tab space || failed "xdotool cannot press keys"
+wait_for 15 started || failed "Run started no shutdown.exe"
+line=$(sed -n 2p "$log" | tr -d '\r')
+[ "$line" = 'shutdown /s /m \\SRV07 /t 30' ] || failed "Run started \"$line\""
+advised() { balloons | grep -q 'Force shutdown from a remote system'; }
+wait_for 20 advised || failed "no balloon with the advice; balloons: $(balloons)"
+ok "a refused remote Run showed the balloon: $(balloons | head -n 1)"
+timeout "$(within 10)" import -window root "$out/balloon-wine.png" 2>/dev/null || true
+rm -f "$system32/shutdown.fail"
+timeout "$(within 5)" wmctrl -i -c "$simple_window" || failed "wmctrl cannot close the simple window"
+no_simple() { ! shown "$simple"; }
+wait_for 10 no_simple || failed "the simple window is still open"
 timeout "$(within 5)" xdotool windowmove "$bar" 300 200 || failed "xdotool cannot move the bar"
 sleep 1
 read -r mx my < <(client_at "$bar")
