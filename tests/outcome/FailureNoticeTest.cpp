@@ -260,29 +260,3 @@ TEST(FailureAdvice, EachKnownFailureSaysWhatToDo)
             EXPECT_NE(advice.find(c.advice), std::string::npos) << c.output << " -> " << advice;
     }
 }
-
-// An abort that finds nothing to abort has done what it was asked.
-TEST(FailureAdvice, NothingToAbortIsNoFailure)
-{
-    struct Case {
-        std::string line;
-        std::string program;
-        ToolEnd end;
-        bool nothing;
-    };
-    const std::string abort = "shutdown /a /m \\\\SRV07";
-    const Case cases[] = {
-        {abort, "shutdown.exe", {ToolEnd::How::Exited, 1116, "", "", "Unable to abort.(1116)"}, true},
-        {abort, "shutdown.exe", {ToolEnd::How::Exited, 5, "", "", "Access is denied.(5)"}, false},
-        {"shutdown /s /m \\\\SRV07 /t 0", "shutdown.exe", {ToolEnd::How::Exited, 1116, "", "", ""}, false},
-        {abort,
-         "net",
-         {ToolEnd::How::Exited, 255, "", "", "result was WERR_NO_SHUTDOWN_IN_PROGRESS\n"},
-         true},
-        {abort, "net", {ToolEnd::How::Exited, 255, "", "", "result was WERR_ACCESS_DENIED\n"}, false},
-        {abort, "net", {ToolEnd::How::Exited, 0, "", "", "WERR_NO_SHUTDOWN_IN_PROGRESS"}, false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(FoundNothingToAbort(SubjectOf(c.line), c.program, c.end), c.nothing)
-            << c.line << " " << c.end.code;
-}

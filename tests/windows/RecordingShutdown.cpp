@@ -89,7 +89,7 @@ int Fail(const std::string& order)
     if (how == "out") {
         Write(STD_OUTPUT_HANDLE, text);
     } else if (how == "flood") {
-        const std::string block(64 * 1024, 'x');
+        const std::string block = std::string(64 * 1024 - 2, 'x') + "\r\n";
         for (int i = 0; i < 128; ++i)
             Write(STD_OUTPUT_HANDLE, block);
         Write(STD_ERROR_HANDLE, text);

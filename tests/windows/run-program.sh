@@ -29,6 +29,7 @@ rm -rf "$out/prefix" "$out"/*.log "$out"/*.png "$out/openbox-config"
 export WINEPREFIX="$out/prefix" WINEARCH=win64 WINEDEBUG=-all
 # No Mono or Gecko prompts; shutdown.exe is always the file on disk, never Wine's own.
 export WINEDLLOVERRIDES="mscoree,mshtml=;shutdown.exe=n"
+reader="$5"
 key='HKCU\Software\ZT_VOLTRAIL\ZT-VOLTRAIL-V1'
 app="$WINEPREFIX/drive_c/voltrail"
 system32="$WINEPREFIX/drive_c/windows/system32"
@@ -81,7 +82,7 @@ client_at() {
   xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF } END { print x, y }'
 }
 extents() { xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ,; }
-balloons() { timeout "$(within 20)" wine "$5" </dev/null 2>/dev/null | tr -d '\r' || true; }
+balloons() { timeout "$(within 20)" wine "$reader" </dev/null 2>/dev/null | tr -d '\r' || true; }
 registry() {
   timeout "$(within 20)" wine reg query "$key" /v "$1" </dev/null 2>/dev/null |
     tr -d '\r' | awk -v k="$1" '$1 == k { print $3 }' || true
@@ -187,10 +188,10 @@ wait_for 15 shown "$simple" || failed "the bar's fifth button did not open \"$si
 simple_window=$(find_window "$simple")
 timeout "$(within 5)" xdotool windowactivate --sync "$simple_window" >/dev/null 2>&1 || true
 sleep 0.5
-# The name box has the focus: the name, Tab twice to Shutdown, tick it, Tab
-# three times to Run.
+# The name box has the focus: the name, Tab twice to Shutdown, tick it (which
+# locks Restart, so Tab skips it), Tab twice to Run.
 timeout "$(within 5)" xdotool type --delay 50 SRV07 || failed "xdotool cannot type"
-timeout "$(within 5)" xdotool key Tab Tab space Tab Tab Tab space || failed "xdotool cannot press keys"
+timeout "$(within 5)" xdotool key Tab Tab space Tab Tab space || failed "xdotool cannot press keys"
 wait_for 15 started || failed "Run started no shutdown.exe"
 line=$(sed -n 2p "$log" | tr -d '\r')
 [ "$line" = 'shutdown /s /m \\SRV07 /t 30' ] || failed "Run started \"$line\""
