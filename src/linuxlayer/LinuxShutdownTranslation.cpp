@@ -22,16 +22,6 @@ constexpr unsigned long kLeastNetTimeout = 1;
 
 using Outcome = ShutdownTranslation::Outcome;
 
-std::string Lower(std::string_view s)
-{
-    std::string out(s);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return out;
-}
-
 ShutdownTranslation Refuse(std::string reason)
 {
     return {Outcome::Refuse, {}, std::move(reason), {}};
@@ -196,7 +186,7 @@ ShutdownTranslation TranslateShutdownCommand(std::string_view commandLine, const
     const auto words = SplitWindowsCommandLine(commandLine);
     if (words.empty())
         return {};
-    const std::string program = Lower(words.front());
+    const std::string program = AsciiLower(words.front());
     if (program != "shutdown" && program != "shutdown.exe")
         return {};
 
@@ -214,7 +204,7 @@ ShutdownTranslation TranslateShutdownCommand(std::string_view commandLine, const
             refuse("unexpected word " + QuoteTyped(word));
             continue;
         }
-        const std::string name = Lower(word.substr(1));
+        const std::string name = AsciiLower(word.substr(1));
         if (name.size() == 1 && std::string_view("sgrhlai").find(name.front()) != std::string_view::npos) {
             if (name == "i" && i != 1)
                 refuse(QuoteTyped(word) + " must be the first switch");

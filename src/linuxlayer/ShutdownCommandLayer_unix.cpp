@@ -2,6 +2,7 @@
 
 #include "linuxlayer/LinuxShutdownLauncher.h"
 #include "linuxlayer/ToolProcessLauncher.h"
+#include "outcome/OwnedShutdownLayer.h"
 
 #include <cstdlib>
 #include <iostream>
@@ -31,36 +32,12 @@ LocalSession CurrentSession()
     return {id ? id : "", CurrentUser()};
 }
 
-// The layer with the tool launcher and the reporter it uses.
-class ShutdownCommandLayer final : public ShellLauncher {
-public:
-    ShutdownCommandLayer(ShellLauncher& inner, DesktopNotifier& notifier)
-        : reporter_(std::make_shared<ShutdownFailureReporter>(std::cerr, notifier)),
-          layer_(inner, tools_, CurrentSession(), reporter_)
-    {
-    }
-
-    void Launch(const std::string& commandLine, std::int16_t windowStyle) override
-    {
-        layer_.Launch(commandLine, windowStyle);
-    }
-    void BeginPress() override { layer_.BeginPress(); }
-    void LaunchWatched(const std::string& commandLine, OutcomeHandler onOutcome) override
-    {
-        layer_.LaunchWatched(commandLine, std::move(onOutcome));
-    }
-
-private:
-    ToolProcessLauncher tools_;
-    std::shared_ptr<ShutdownFailureReporter> reporter_;
-    LinuxShutdownLauncher layer_;
-};
-
 } // namespace
 
 std::unique_ptr<ShellLauncher> MakeShutdownCommandLayer(ShellLauncher& inner, DesktopNotifier& notifier)
 {
-    return std::make_unique<ShutdownCommandLayer>(inner, notifier);
+    return std::make_unique<OwnedShutdownLayer<ToolProcessLauncher, LinuxShutdownLauncher>>(
+        std::cerr, notifier, inner, CurrentSession());
 }
 
 } // namespace voltrail

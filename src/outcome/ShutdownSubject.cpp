@@ -9,16 +9,6 @@ using Action = ShutdownSubject::Action;
 
 namespace {
 
-std::string Lower(std::string_view s)
-{
-    std::string out(s);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return out;
-}
-
 Action ActionOfSwitch(char letter)
 {
     switch (letter) {
@@ -47,7 +37,7 @@ std::optional<ShutdownSubject> ReadShutdownSubject(std::string_view commandLine)
     const auto words = SplitWindowsCommandLine(commandLine);
     if (words.empty())
         return std::nullopt;
-    const std::string program = Lower(words.front());
+    const std::string program = AsciiLower(words.front());
     if (program != "shutdown" && program != "shutdown.exe")
         return std::nullopt;
     ShutdownSubject subject;
@@ -57,7 +47,7 @@ std::optional<ShutdownSubject> ReadShutdownSubject(std::string_view commandLine)
         const std::string& word = words[i];
         if (word.size() < 2 || (word.front() != '/' && word.front() != '-'))
             continue;
-        const std::string name = Lower(word.substr(1));
+        const std::string name = AsciiLower(word.substr(1));
         if (name.size() == 1 && std::string_view("sgrhlai").find(name.front()) != std::string_view::npos) {
             if (!actionGiven)
                 subject.action = ActionOfSwitch(name.front());

@@ -47,4 +47,7 @@ std::string ReportLine(std::string_view text);
 // entities so that they show as themselves.
 std::string EscapeMarkup(std::string_view text);
 
+// A-Z as a-z; every other byte as it is.
+std::string AsciiLower(std::string_view text);
+
 } // namespace voltrail
