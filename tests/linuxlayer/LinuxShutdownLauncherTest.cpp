@@ -6,6 +6,7 @@
 #include "text/PlainText.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <sstream>
 
 using namespace voltrail;
@@ -253,10 +254,16 @@ TEST(LinuxShutdownLauncher, AToolsFailureReachesTheDesktopWithTheWindowsLine)
     };
     for (const auto& c : cases) {
         Fixture f;
-        f.layer.Launch(c.line, kStyleHidden);
+        std::optional<LineOutcome> told;
+        f.layer.LaunchWatched(c.line, [&told](const LineOutcome& o) { told = o; });
         ASSERT_EQ(f.inner.ends.size(), 1u) << c.line;
         EXPECT_TRUE(f.notifier.shown.empty()) << c.line; // nothing before the end
+        EXPECT_FALSE(told) << c.line;
         f.inner.ends[0](c.end);
+        ASSERT_TRUE(told) << c.line; // the window hears of it too
+        EXPECT_EQ(told->kind,
+                  c.notice.summary.empty() ? LineOutcome::Kind::Succeeded : LineOutcome::Kind::Failed)
+            << c.line;
         if (c.notice.summary.empty()) {
             EXPECT_TRUE(f.notifier.shown.empty()) << c.line;
             EXPECT_EQ(f.report.str(), "") << c.line;
