@@ -2,6 +2,8 @@
 // line (UTF-8, line ends within a balloon shown as " | "), and exits 1 when
 // there is none. Under Wine a balloon is a visible top-level tooltip window
 // with the balloon style, whose text WM_GETTEXT gives.
+#include "Win32TestSupport.h"
+
 #include <string>
 #include <windows.h>
 
@@ -10,18 +12,6 @@
 #endif
 
 namespace {
-
-std::string ToUtf8(const std::wstring& text)
-{
-    if (text.empty())
-        return {};
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string out(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr,
-                        nullptr);
-    return out;
-}
 
 BOOL CALLBACK Look(HWND window, LPARAM found)
 {
@@ -37,7 +27,7 @@ BOOL CALLBACK Look(HWND window, LPARAM found)
         return TRUE;
     text.resize(length);
     std::string line;
-    for (const char c : ToUtf8(text))
+    for (const char c : voltrail::test::Narrow(text))
         line += c == '\n' ? std::string(" | ") : c == '\r' ? std::string() : std::string(1, c);
     line += '\n';
     DWORD written = 0;
