@@ -97,8 +97,8 @@ Notification ComposeBriefFailureNotice(std::span<const ShutdownFailure> failures
     std::string rest = "\n" + SafeLine(most->reason);
     if (!most->advice.empty())
         rest += "\n" + most->advice;
-    if (total > mostCount)
-        rest += "\nand " + std::to_string(total - mostCount) + " other failures";
+    if (const size_t others = total - mostCount; others > 0)
+        rest += "\nand " + std::to_string(others) + (others == 1 ? " other failure" : " other failures");
     const size_t room = rest.size() < kBriefLength ? kBriefLength - rest.size() : 0;
     return {GroupSummary(failures, total), TruncateUtf8(NameList(names, room) + rest, kBriefLength)};
 }

@@ -177,7 +177,7 @@ TEST(FailureNotice, TheBriefFormGroupsByReasonWithinTheBalloonsLimit)
         {mixed,
          3,
          {"3 remote shutdowns failed",
-          "SRV1 and SRV2\nSRV1: Access is denied.(5)\nAsk.\nand 1 other failures"}},
+          "SRV1 and SRV2\nSRV1: Access is denied.(5)\nAsk.\nand 1 other failure"}},
         {Denied(60),
          75,
          {"75 remote shutdowns failed",
