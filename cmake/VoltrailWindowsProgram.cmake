@@ -1,5 +1,5 @@
 # What makes the program a Windows program of its own: one stripped file with
-# Qt's static plugins linked in, its icon and its version record.
+# Qt's static plugins linked in, its icon, its version record and its manifest.
 #
 # voltrail_windows_program(<target>)
 function(voltrail_windows_program target)
@@ -7,8 +7,10 @@ function(voltrail_windows_program target)
   # Beside the program, where the installer takes it from.
   set(VOLTRAIL_ICO ${out}/${target}.ico)
   voltrail_windows_icon(${VOLTRAIL_ICO} SIZES 16 20 24 32 40 48 64 256)
+  set(VOLTRAIL_MANIFEST ${out}/${target}.manifest)
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/ZT-VOLTRAIL-V1.manifest ${VOLTRAIL_MANIFEST} @ONLY)
   configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/ZT-VOLTRAIL-V1.rc.in ${out}/${target}.rc @ONLY)
-  set_source_files_properties(${out}/${target}.rc PROPERTIES OBJECT_DEPENDS ${VOLTRAIL_ICO})
+  set_source_files_properties(${out}/${target}.rc PROPERTIES OBJECT_DEPENDS "${VOLTRAIL_ICO};${VOLTRAIL_MANIFEST}")
   target_sources(${target} PRIVATE ${out}/${target}.rc)
 
   # The window system and the native look; nothing is loaded from disk.
