@@ -85,7 +85,7 @@ check_setting() {
 
 install() {
   local rc=0
-  w "$setup" /S || rc=$?
+  w "$setup" /S "${@:2}" || rc=$?
   [ "$rc" -eq 0 ] || fail "setup.exe /S ($1) exited with $rc"
   ok "setup.exe /S ($1) exits 0"
 }
@@ -95,11 +95,11 @@ install() {
 # same here, but waiting for the copy, gives its exit code; run in place, it
 # could not delete itself.
 uninstall() {
-  local rc=0
+  local rc=0 dir="${2:-$instdir}" dir_win="${3:-$instdir_win}"
   rm -rf "$work/un"
   mkdir "$work/un"
-  cp "$instdir/Uninstall.exe" "$work/un/Uninstall.exe" || fail "no Uninstall.exe to run ($1)"
-  w "$work/un/Uninstall.exe" /S "_?=$instdir_win" || rc=$?
+  cp "$dir/Uninstall.exe" "$work/un/Uninstall.exe" || fail "no Uninstall.exe to run ($1)"
+  w "$work/un/Uninstall.exe" /S "_?=$dir_win" || rc=$?
   rm -rf "$work/un"
   [ "$rc" -eq 0 ] || fail "Uninstall.exe /S ($1) exited with $rc"
   ok "Uninstall.exe /S ($1) exits 0"
@@ -162,5 +162,34 @@ rm -f "$instdir/ZT-VOLTRAIL-V1.exe" "$instdir/README.txt"
 uninstall "exe and README.txt deleted by hand"
 check_all_gone "exe and README.txt deleted by hand"
 check_setting "at the end"
+
+# --- a folder of a person's own, chosen with /D=: the install goes into a
+# folder of its own inside it, and neither it nor the uninstaller touches
+# the person's README.txt, Uninstall.exe or data
+mine="$drive_c/Mine"
+mkdir -p "$mine"
+for f in README.txt Uninstall.exe data.txt; do echo "a person's $f" >"$mine/$f"; done
+(cd "$mine" && sha256sum README.txt Uninstall.exe data.txt) >"$work/mine.sums"
+install "into C:\\Mine, which holds a person's files" '/D=C:\Mine'
+[ -f "$mine/ZT-VOLTRAIL/ZT-VOLTRAIL-V1.exe" ] && [ -f "$mine/ZT-VOLTRAIL/Uninstall.exe" ] ||
+  fail "the install did not go into C:\\Mine\\ZT-VOLTRAIL: $(find "$mine" | tr '\n' ' ')"
+(cd "$mine" && sha256sum --quiet -c "$work/mine.sums") || fail "the install changed a person's file in C:\\Mine"
+ok "an install into a person's folder goes into its own ZT-VOLTRAIL folder and leaves their files as they were"
+uninstall "from C:\\Mine\\ZT-VOLTRAIL" "$mine/ZT-VOLTRAIL" 'C:\Mine\ZT-VOLTRAIL'
+[ ! -e "$mine/ZT-VOLTRAIL" ] || fail "C:\\Mine\\ZT-VOLTRAIL is still there"
+(cd "$mine" && sha256sum --quiet -c "$work/mine.sums") || fail "the uninstaller changed a person's file in C:\\Mine"
+[ "$(ls -A "$mine" | LC_ALL=C sort | tr '\n' ' ')" = "README.txt Uninstall.exe data.txt " ] ||
+  fail "C:\\Mine holds $(ls -A "$mine" | tr '\n' ' ')"
+ok "the uninstaller removed its own folder and left the person's three files as they were"
+
+# ... and where that folder is a person's too, a silent install is refused
+mkdir "$mine/ZT-VOLTRAIL"
+echo "a person's notes" >"$mine/ZT-VOLTRAIL/notes.txt"
+rc=0
+w "$setup" /S '/D=C:\Mine' || rc=$?
+[ "$rc" -ne 0 ] || fail "a silent install into a taken folder exited 0"
+[ "$(ls -A "$mine/ZT-VOLTRAIL")" = notes.txt ] || fail "a refused install wrote into C:\\Mine\\ZT-VOLTRAIL"
+(cd "$mine" && sha256sum --quiet -c "$work/mine.sums") || fail "a refused install changed a person's file"
+ok "a silent install into a folder whose ZT-VOLTRAIL folder is taken exits $rc and writes nothing"
 
 echo "all Windows package checks passed"
