@@ -19,6 +19,10 @@ namespace {
 const char* const kPlacedAtPixels = "voltrailPlacedAtPixels";
 const char* const kPlacedAtTwips = "voltrailPlacedAtTwips";
 constexpr int kFramingSettleMs = 100;
+// A manager that gives a framed window new margins (another theme) may move
+// neither the client nor its size, and Qt tells no one: they are looked at
+// this often while the window is shown (a cached read unless they changed).
+constexpr int kMarginWatchMs = 500;
 
 // The frame margins arrive only once the window manager has framed the window;
 // this filter keeps the outer size right whenever they change.
@@ -27,6 +31,11 @@ public:
     explicit OuterSizeKeeper(QWidget& window) : QObject(&window), window_(window)
     {
         setObjectName(QStringLiteral("OuterSizeKeeper"));
+        followTimer_.setSingleShot(true);
+        followTimer_.setInterval(kFramingSettleMs);
+        connect(&followTimer_, &QTimer::timeout, this, [this] { TakeMove(); });
+        marginWatch_.setInterval(kMarginWatchMs);
+        connect(&marginWatch_, &QTimer::timeout, this, [this] { apply(); });
         window.installEventFilter(this);
     }
 
@@ -34,6 +43,10 @@ public:
     {
         outer_ = outer;
         placedWith_.reset();
+        frameAt_ = window_.property(kPlacedAtPixels).toPoint();
+        standsPlaced_ = false;
+        if (window_.isVisible())
+            marginWatch_.start();
         apply();
     }
 
@@ -42,6 +55,12 @@ protected:
     {
         switch (event->type()) {
         case QEvent::Show:
+            marginWatch_.start();
+            apply();
+            break;
+        case QEvent::Hide:
+            marginWatch_.stop();
+            break;
         case QEvent::Move:
         case QEvent::Resize:
             apply();
@@ -56,8 +75,10 @@ private:
     void apply()
     {
         const QMargins margins = FrameMargins();
-        if (placedWith_ == margins)
+        if (placedWith_ == margins) {
+            FollowFrame();
             return;
+        }
         const QSize client =
             (outer_ - QSize(margins.left() + margins.right(), margins.top() + margins.bottom()))
                 .expandedTo(QSize(1, 1));
@@ -69,11 +90,41 @@ private:
         const QVariant placed = window_.property(kPlacedAtPixels);
         if (!window_.isVisible() || !placed.isValid())
             return;
+        // A move seen just before new margins was the manager's reframing.
+        followTimer_.stop();
         placedWith_ = margins;
-        window_.setGeometry(QRect(placed.toPoint() + QPoint(margins.left(), margins.top()), client));
+        window_.setGeometry(QRect(frameAt_ + QPoint(margins.left(), margins.top()), client));
         // A manager that keeps the client still while it finishes the frame
         // sends no move: look at the margins again once it has had the time.
         QTimer::singleShot(kFramingSettleMs, this, [this] { apply(); });
+    }
+
+    // Until the frame has once stood where it was placed, what moves it is the
+    // window manager framing it, and the place stays the one it was given.
+    // From then on a move with the same margins is the person's (or the
+    // manager's) and is kept: a later change of margins (another theme, a
+    // monitor of another DPI) leaves the frame where it is.
+    void FollowFrame()
+    {
+        const QWindow* handle = window_.windowHandle();
+        if (!window_.isVisible() || !handle)
+            return;
+        const QPoint frame = handle->framePosition();
+        if (!standsPlaced_)
+            standsPlaced_ = frame == frameAt_;
+        else if (frame != frameAt_)
+            followTimer_.start();
+    }
+
+    // A manager that gives the frame new margins may move the client before it
+    // announces them, which reads as a move by the old margins: a move counts
+    // once the margins have stayed the same for the settling time.
+    void TakeMove()
+    {
+        const QWindow* handle = window_.windowHandle();
+        if (placedWith_ == FrameMargins() && handle)
+            frameAt_ = handle->framePosition();
+        apply();
     }
 
     // Asked of the window system each time: Qt's widget copy of the margins
@@ -87,6 +138,10 @@ private:
     QWidget& window_;
     QSize outer_;
     std::optional<QMargins> placedWith_;
+    QPoint frameAt_;
+    bool standsPlaced_ = false;
+    QTimer followTimer_;
+    QTimer marginWatch_;
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "XServerSession.h"
 #include "XProperty.h"
 
+#include <QFile>
 #include <QStandardPaths>
 #include <algorithm>
 #include <chrono>
@@ -52,7 +53,12 @@ XServerSession::Outcome XServerSession::Start()
         return Outcome::Failed;
     // The window manager, and later the test's own windows, use this server.
     ::setenv("DISPLAY", display_.c_str(), 1);
-    if (!windowManager_.Start(windowManager, {"--sm-disable"})) {
+    std::vector<std::string> arguments{"--sm-disable"};
+    if (const std::string config = CopyWindowManagerConfig(); !config.empty()) {
+        arguments.insert(arguments.end(), {"--config-file", config});
+        ::setenv("VOLTRAIL_TEST_OPENBOX_CONFIG", config.c_str(), 1);
+    }
+    if (!windowManager_.Start(windowManager, arguments)) {
         problem_ = "openbox could not be started";
         return Outcome::Failed;
     }
@@ -101,6 +107,17 @@ bool XServerSession::StartServer(const std::string& program)
     }
     display_ = ":" + number;
     return true;
+}
+
+// Empty where the system has no configuration to copy: openbox then reads
+// its usual one, and no test changes it.
+std::string XServerSession::CopyWindowManagerConfig()
+{
+    const QString copy = config_.filePath(QStringLiteral("rc.xml"));
+    if (!config_.isValid() || !QFile::copy(QStringLiteral("/etc/xdg/openbox/rc.xml"), copy))
+        return {};
+    QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+    return copy.toStdString();
 }
 
 // openbox names its check window on the root before it handles requests to

@@ -2,6 +2,7 @@
 
 #include "ChildProcess.h"
 
+#include <QTemporaryDir>
 #include <string>
 
 namespace voltrail::test {
@@ -31,9 +32,11 @@ public:
 private:
     bool StartServer(const std::string& program);
     bool WaitForWindowManager();
+    std::string CopyWindowManagerConfig();
 
     ChildProcess server_;
     ChildProcess windowManager_;
+    QTemporaryDir config_;
     std::string display_;
     std::string problem_;
 };

@@ -8,8 +8,11 @@
 #include "settings/Placement.h"
 #include "support/WindowOpener.h"
 #include "support/WindowTestBase.h"
+#include "ui/WindowPlacement.h"
 
 #include <QApplication>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QtTest>
 #include <cstdio>
 
@@ -40,6 +43,42 @@ QRect ServerOuterRect(xcb_connection_t* connection, xcb_window_t window)
     std::free(geometry);
     std::free(origin);
     return outer;
+}
+
+// Moves the frame as the window manager does for a person's drag.
+void MoveFrame(xcb_connection_t* connection, xcb_window_t window, QPoint topLeft)
+{
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    const xcb_atom_t type = InternAtom(connection, "_NET_MOVERESIZE_WINDOW");
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = type;
+    // North-west gravity (the frame's corner), x and y given, from a pager or the user.
+    message.data.data32[0] = 1 | (1 << 8) | (1 << 9) | (2 << 12);
+    message.data.data32[1] = static_cast<uint32_t>(topLeft.x());
+    message.data.data32[2] = static_cast<uint32_t>(topLeft.y());
+    xcb_send_event(connection, 0, screen->root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(connection);
+}
+
+// Switches openbox to another theme (another title height), as a person does.
+bool ChangeTheme(const QString& theme)
+{
+    QFile config(qEnvironmentVariable("VOLTRAIL_TEST_OPENBOX_CONFIG"));
+    if (!config.open(QIODevice::ReadOnly))
+        return false;
+    QString text = QString::fromUtf8(config.readAll());
+    config.close();
+    text.replace(QRegularExpression(QStringLiteral(R"((<theme>\s*<name>)[^<]*(</name>))")),
+                 QStringLiteral("\\1%1\\2").arg(theme));
+    if (!config.open(QIODevice::WriteOnly | QIODevice::Truncate) || config.write(text.toUtf8()) < 0)
+        return false;
+    config.close();
+    return QProcess::execute(QStringLiteral("openbox"), {QStringLiteral("--reconfigure")}) == 0;
 }
 
 QRect Pixels(float left, float top, float width, float height)
@@ -125,6 +164,44 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(opened->frameGeometry(), expected);
         QCOMPARE(ServerOuterRect(connection, static_cast<xcb_window_t>(opened->winId())), expected);
+    }
+
+    // A new theme changes the frame's margins; the bar must not go back to
+    // where it started, nor store that place.
+    void movedBarStaysThroughThemeChanges()
+    {
+        if (qEnvironmentVariableIsEmpty("VOLTRAIL_TEST_OPENBOX_CONFIG"))
+            QSKIP("no openbox configuration of the test's own");
+        ZT_VOLTRAIL_MAIN owner(*services);
+        auto bar = LoadWindow(QStringLiteral("bar"), *services, owner);
+        bar->show();
+        QVERIFY(QTest::qWaitForWindowExposed(bar.get()));
+        const auto window = static_cast<xcb_window_t>(bar->winId());
+        const QRect placed = Pixels(1000, 1000, 2500, 780);
+        QTRY_COMPARE_WITH_TIMEOUT(ServerOuterRect(connection, window), placed, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(bar->frameGeometry(), placed, 5000);
+
+        // At a person's pace: no hand moves a window, or opens a theme, within
+        // the time the keeper gives a manager to finish a frame.
+        const int personsPaceMs = 300;
+        QTest::qWait(personsPaceMs);
+        const QRect moved(QPoint(300, 200), placed.size());
+        MoveFrame(connection, window, moved.topLeft());
+        QTRY_COMPARE_WITH_TIMEOUT(ServerOuterRect(connection, window), moved, 5000);
+        QTest::qWait(personsPaceMs);
+        for (const char* theme : {"Bear2", "Orang", "Artwiz-boxed", "Clearlooks"}) {
+            const auto before = ReadProperty(connection, window, "_NET_FRAME_EXTENTS", XCB_ATOM_CARDINAL);
+            QVERIFY(ChangeTheme(QLatin1String(theme)));
+            QTRY_VERIFY_WITH_TIMEOUT(
+                ReadProperty(connection, window, "_NET_FRAME_EXTENTS", XCB_ATOM_CARDINAL) != before, 5000);
+            QTRY_COMPARE_WITH_TIMEOUT(ServerOuterRect(connection, window), moved, 5000);
+            QTest::qWait(personsPaceMs);
+            QCOMPARE(ServerOuterRect(connection, window), moved);
+            QCOMPARE(bar->frameGeometry(), moved);
+        }
+        SavePlacement(*bar, services->settings, "MAIN");
+        QCOMPARE(services->settings.LoadNumber("MAIN_Left", 0), PixelsToTwips(moved.x()));
+        QCOMPARE(services->settings.LoadNumber("MAIN_Top", 0), PixelsToTwips(moved.y()));
     }
 };
 
