@@ -16,6 +16,9 @@ private slots:
         QTest::newRow("app, window icon") << "app" << 16;
         QTest::newRow("run now, on the bar") << "run_now" << 20;
         QTest::newRow("remote, larger") << "remote" << 48;
+        QTest::newRow("run now, on the bar at 150%") << "run_now" << 30;
+        QTest::newRow("ok, on a dialog at 150%") << "ok" << 36;
+        QTest::newRow("remote, larger at 150%") << "remote" << 72;
         QTest::newRow("ok, scaled screens") << "ok" << 96;
     }
 
