@@ -7,6 +7,9 @@
 #
 #   run-program.sh <ZT-VOLTRAIL-V1.exe> <recording shutdown.exe> <decoy shutdown.exe> <output folder> <balloon reader.exe>
 #
+# VOLTRAIL_WINE_DPI (96 unless set) is the screen's DPI for Wine (LogPixels):
+# every place and size below is its twips at that DPI.
+#
 # Exits 77 (skipped) when Wine, Xvfb, openbox or xdotool is not installed.
 set -euo pipefail
 
@@ -33,7 +36,11 @@ reader="$5"
 key='HKCU\Software\ZT_VOLTRAIL\ZT-VOLTRAIL-V1'
 app="$WINEPREFIX/drive_c/voltrail"
 system32="$WINEPREFIX/drive_c/windows/system32"
-border=4 # Wine's resize border (SM_CXSIZEFRAME) with its default metrics
+dpi=${VOLTRAIL_WINE_DPI:-96}
+[[ $dpi =~ ^[0-9]+$ ]] && [ "$dpi" -ge 96 ] || { echo "FAILED: VOLTRAIL_WINE_DPI=$dpi"; exit 2; }
+px() { echo $((($1 * dpi + 720) / 1440)); } # twips to pixels, rounded
+# Wine's resize border (SM_CXSIZEFRAME): 4 px at 96 DPI, scaled with it.
+border=$(((4 * dpi + 95) / 96))
 pids=()
 bar_pid=""
 
@@ -111,6 +118,8 @@ cp "$2" "$system32/shutdown.exe"
 mkdir -p "$app"
 cp "$1" "$app/ZT-VOLTRAIL-V1.exe"
 cp "$3" "$app/shutdown.exe" # where a search of the program's folder or the current one would look
+timeout "$(within 30)" wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+  </dev/null >/dev/null 2>&1 || failed "cannot set LogPixels to $dpi"
 for value in MAIN_Left=3000 MAIN_Top=1500 SHUTDOWN_TICKBOX=1; do
   timeout "$(within 30)" wine reg add "$key" /v "${value%%=*}" /t REG_SZ /d "${value#*=}" /f </dev/null >/dev/null 2>&1 ||
     failed "cannot seed the registry with $value"
@@ -131,12 +140,21 @@ fx=$((cx - el)) fy=$((cy - et))
 # left, right and bottom as invisible, as it is on Windows 10, and keeps it
 # outside the place it stores: so the X window starts up to that border left
 # of the stored place, and exactly at its top.
-shift_x=$((200 - fx))
-if [ "$shift_x" -ge 0 ] && [ "$shift_x" -le "$border" ] && [ "$fy" -eq 100 ]; then
-  ok "the bar's frame is at the stored place 200,100 (X window $cx,$cy; openbox frame $el,$er,$et,$eb)"
+want_x=$(px 3000) want_y=$(px 1500)
+shift_x=$((want_x - fx))
+if [ "$shift_x" -ge 0 ] && [ "$shift_x" -le "$border" ] && [ "$fy" -eq "$want_y" ]; then
+  ok "at $dpi DPI the bar's frame is at the stored place $want_x,$want_y (X window $cx,$cy; openbox frame $el,$er,$et,$eb)"
 else
-  failed "the bar's frame is at $fx,$fy (X window $cx,$cy; openbox frame $el,$er,$et,$eb), stored 200,100"
+  failed "at $dpi DPI the bar's frame is at $fx,$fy (X window $cx,$cy; openbox frame $el,$er,$et,$eb), stored $want_x,$want_y"
 fi
+# Its outer size is its default 2500 x 780 twips at this DPI, with the same
+# border outside it (left, right and bottom).
+read -r w h < <(xwininfo -id "$bar" | awk '/^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF } END { print w, h }')
+outer_w=$(px 2500) outer_h=$(px 780)
+extra_w=$((w - outer_w)) extra_h=$((h - outer_h))
+[ "$extra_w" -ge 0 ] && [ "$extra_w" -le $((2 * border)) ] && [ "$extra_h" -ge 0 ] && [ "$extra_h" -le "$border" ] ||
+  failed "at $dpi DPI the bar's X window is ${w}x${h}, its twips give ${outer_w}x${outer_h} and a border of $border"
+ok "at $dpi DPI the bar is ${w}x${h} (${outer_w}x${outer_h} and Wine's border)"
 
 above() { xprop -id "$bar" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 wait_for 5 above || failed "the bar is not kept on top: $(xprop -id "$bar" _NET_WM_STATE)"
@@ -223,7 +241,7 @@ ok "closing the bar ended the program"
 left=$(registry MAIN_Left) top=$(registry MAIN_Top)
 [[ $left =~ ^[0-9]+$ && $top =~ ^[0-9]+$ ]] || failed "no place stored: MAIN_Left=\"$left\" MAIN_Top=\"$top\""
 # The same border as at the start, no more.
-want_left=$(((fx + shift_x) * 15)) want_top=$((fy * 15))
+want_left=$(((fx + shift_x) * 1440 / dpi)) want_top=$((fy * 1440 / dpi))
 [ "$left/$top" = "$want_left/$want_top" ] ||
   failed "stored place $left/$top after the move, expected $want_left/$want_top (frame at $fx,$fy)"
 ok "the new place is stored: MAIN_Left=$left MAIN_Top=$top"
