@@ -4,6 +4,7 @@
 # helpers and window steps it uses).
 #
 #   screenshots.sh [program] [output folder]
+#   SHOTS_SCALE=1.5 screenshots.sh ...   as on a screen scaled 150%
 #
 # Without a program it builds one as scripts/run.sh does. The pictures change
 # only when a window does: a fixed screen, one font (Liberation Sans, with
@@ -73,6 +74,13 @@ export FONTCONFIG_FILE="$E2E_OUT/fonts.conf"
 unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID
 export QT_QPA_PLATFORMTHEME=generic QT_STYLE_OVERRIDE=Fusion
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI QT_AUTO_SCREEN_SCALE_FACTOR
+if [ -n "${SHOTS_SCALE:-}" ]; then
+    export QT_SCALE_FACTOR="$SHOTS_SCALE"
+    # Where the steps click: twips per pixel of the scaled screen (10 at 150%).
+    E2E_TWIPS_PER_PIXEL=$(awk -v s="$SHOTS_SCALE" 'BEGIN { print int(15 / s + 0.5) }')
+    # A screen that size: 1024 x 768 at 150% is 1536 x 1152.
+    E2E_SCREEN=$(awk -v s="$SHOTS_SCALE" 'BEGIN { printf "%dx%d", 1024 * s, 768 * s }')
+fi
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 start_display

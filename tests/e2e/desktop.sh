@@ -111,7 +111,7 @@ start_display()
     local fifo="$E2E_OUT/logs/displayfd" number=""
     rm -f "$fifo"
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1024x768}x24" -nolisten tcp -noreset \
         3> "$fifo" > "$E2E_OUT/logs/xvfb.log" 2>&1 &
     track_pid $!
     read -r -t 15 number < "$fifo" || true
