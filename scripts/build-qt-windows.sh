@@ -55,15 +55,13 @@ configure_args=(
   # Smaller code: the bar starts no slower for it (see docs/windows.md).
   -DFEATURE_optimize_size=ON
   # Widgets the windows never use; without the file system model there is no
-  # file dialog. (Item views and the combo box stay: 6.4's styles do not
+  # file dialog. (Item views, the combo box and tabs stay: 6.4's styles do not
   # build without them.)
   -DFEATURE_calendarwidget=OFF -DFEATURE_mdiarea=OFF -DFEATURE_colordialog=OFF
   -DFEATURE_fontdialog=OFF -DFEATURE_wizard=OFF -DFEATURE_undoview=OFF
   -DFEATURE_printpreviewwidget=OFF -DFEATURE_dial=OFF -DFEATURE_lcdnumber=OFF
-  -DFEATURE_graphicsview=OFF -DFEATURE_graphicseffect=OFF
-  -DFEATURE_dockwidget=OFF
-  -DFEATURE_tabwidget=OFF -DFEATURE_tabbar=OFF -DFEATURE_splitter=OFF -DFEATURE_toolbox=OFF
-  -DFEATURE_statusbar=OFF -DFEATURE_datetimeedit=OFF
+  -DFEATURE_graphicsview=OFF -DFEATURE_graphicseffect=OFF -DFEATURE_dockwidget=OFF
+  -DFEATURE_splitter=OFF -DFEATURE_toolbox=OFF -DFEATURE_statusbar=OFF -DFEATURE_datetimeedit=OFF
   -DFEATURE_textbrowser=OFF -DFEATURE_splashscreen=OFF -DFEATURE_keysequenceedit=OFF
   -DFEATURE_progressdialog=OFF -DFEATURE_errormessage=OFF -DFEATURE_scroller=OFF
   -DFEATURE_syntaxhighlighter=OFF -DFEATURE_filesystemmodel=OFF
