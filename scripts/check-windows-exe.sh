@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # What the Windows program must be as a file: a stripped, 64-bit GUI program
-# (no console window) that needs no DLL beyond those every Windows has, and
-# that carries its icon and version record.
+# (no console window) that needs no DLL beyond those every Windows has, that
+# carries its icon, version record and manifest, and that fits in 12 MiB.
 set -euo pipefail
 exe="$1"
 objdump=x86_64-w64-mingw32-objdump
@@ -27,4 +27,23 @@ done < <(sed -n 's/^\s*DLL Name: //p' <<<"$headers")
 wrestool -l "$exe" | grep -q -- '--type=14' || fail "carries no icon"
 wrestool -l "$exe" | grep -q -- '--type=16' || fail "carries no version record"
 strings -el "$exe" | grep -qx 'ZT-VOLTRAIL power actions toolbar' || fail "no version record"
-echo "  $(stat -c %s "$exe") bytes, GUI, stripped, icon and version record present"
+# The manifest Windows reads at start: without it the program runs with
+# Vista-era compatibility, unaware of the monitor's DPI, with old controls.
+manifest=$(wrestool -x --raw --type=24 --name=1 "$exe" 2>/dev/null | tr -d '\r') || true
+[ -n "$manifest" ] || fail "carries no manifest"
+for want in \
+  'supportedOS Id="{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"' \
+  'supportedOS Id="{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}"' \
+  'supportedOS Id="{1f676c76-80e1-4239-95bb-83d0f6d0da78}"' \
+  'supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"' \
+  'requestedExecutionLevel level="asInvoker"' \
+  '>PerMonitorV2</dpiAwareness>' \
+  '>true/pm</dpiAware>' \
+  'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"'; do
+  grep -qF "$want" <<<"$manifest" || fail "its manifest lacks $want"
+done
+
+size=$(stat -c %s "$exe")
+limit=$((12 * 1024 * 1024))
+[ "$size" -le "$limit" ] || fail "$size bytes, over its $limit"
+echo "  $size bytes, GUI, stripped, icon, version record and manifest present"
